@@ -1,0 +1,15 @@
+// The process entry: installs the Windows backend of every platform service.
+#include "platform/Services.h"
+#include "platform/win32/Win32MouseParams.h"
+#include "platform/win32/Win32Registry.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+  win32::Win32Registry registry;
+  win32::Win32MouseParams mouseParams;
+  platform::Install<platform::Registry> useRegistry(registry);
+  platform::Install<platform::MouseParams> useMouseParams(mouseParams);
+  return 0;
+}

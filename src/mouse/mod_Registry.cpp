@@ -1,0 +1,70 @@
+#include "mouse/mod_Registry.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/Services.h"
+
+namespace mod_Registry {
+namespace {
+
+platform::Registry& Registry() { return platform::Use<platform::Registry>(); }
+
+// KEY_READ | KEY_WRITE | KEY_CREATE_LINK: enough to create, read and write.
+constexpr win::REGSAM kReadWrite = win::KEY_READ | win::KEY_WRITE | win::KEY_CREATE_LINK;
+
+constexpr std::size_t kReadBuffer = 256;
+
+std::string TrimSpaces(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::string ReadMouseValue(std::string_view name) {
+  // A buffer of spaces that the trim removes again: a failed or short read
+  // leaves nothing behind, and data stored with or without its NUL reads alike.
+  std::vector<win::BYTE> buffer(kReadBuffer, ' ');
+  win::HKEY key = 0;
+  if (Registry().RegOpenKeyA(win::HKEY_CURRENT_USER, kMouseKey, &key) == win::ERROR_SUCCESS) {
+    auto size = static_cast<win::DWORD>(buffer.size());
+    win::DWORD type = win::REG_NONE;
+    const std::string valueName(name);
+    Registry().RegQueryValueExA(key, valueName.c_str(), &type, buffer.data(), &size);
+    Registry().RegCloseKey(key);
+  }
+  const auto end = std::find(buffer.begin(), buffer.end(), win::BYTE{0});
+  return TrimSpaces(std::string(buffer.begin(), end));
+}
+
+void WriteMouseValue(std::string_view name, std::string_view text) {
+  SetRegString(win::HKEY_CURRENT_USER, kMouseKey, std::string(name), text);
+}
+
+std::int32_t SetRegString(win::HKEY root, const std::string& subKey, const std::string& name,
+                          std::string_view text) {
+  win::SECURITY_ATTRIBUTES security{sizeof(win::SECURITY_ATTRIBUTES), nullptr, win::TRUE};
+  win::HKEY key = 0;
+  win::DWORD disposition = 0;
+  if (Registry().RegCreateKeyExA(root, subKey.c_str(), 0, "", win::REG_OPTION_NON_VOLATILE,
+                                 kReadWrite, &security, &key, &disposition) == win::ERROR_SUCCESS) {
+    Registry().RegCloseKey(key);
+  }
+  if (const win::LSTATUS opened =
+          Registry().RegOpenKeyExA(root, subKey.c_str(), 0, kReadWrite, &key);
+      opened != win::ERROR_SUCCESS) {
+    return opened;
+  }
+  // REG_SZ data carries its terminating NUL, as every reader of the value expects.
+  const std::string data(text);
+  const win::LSTATUS written = Registry().RegSetValueExA(
+      key, name.c_str(), 0, win::REG_SZ, reinterpret_cast<const win::BYTE*>(data.c_str()),
+      static_cast<win::DWORD>(data.size() + 1));
+  Registry().RegCloseKey(key);
+  return written;
+}
+
+}  // namespace mod_Registry

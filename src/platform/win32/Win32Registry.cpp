@@ -1,0 +1,80 @@
+#include "platform/win32/Win32Registry.h"
+
+#include <windows.h>
+
+namespace win32 {
+namespace {
+
+::HKEY H(win::HKEY key) { return reinterpret_cast<::HKEY>(key); }
+::HKEY* Out(win::HKEY* key) {
+  static_assert(sizeof(win::HKEY) == sizeof(::HKEY));
+  return reinterpret_cast<::HKEY*>(key);
+}
+::DWORD* D(win::DWORD* value) {
+  static_assert(sizeof(win::DWORD) == sizeof(::DWORD));
+  return reinterpret_cast<::DWORD*>(value);
+}
+
+static_assert(sizeof(win::SECURITY_ATTRIBUTES) == sizeof(::SECURITY_ATTRIBUTES));
+static_assert(offsetof(win::SECURITY_ATTRIBUTES, bInheritHandle) ==
+              offsetof(::SECURITY_ATTRIBUTES, bInheritHandle));
+
+}  // namespace
+
+win::LSTATUS Win32Registry::RegOpenKeyA(win::HKEY key, const char* subKey, win::HKEY* result) {
+  return ::RegOpenKeyA(H(key), subKey, Out(result));
+}
+
+win::LSTATUS Win32Registry::RegOpenKeyExA(win::HKEY key, const char* subKey, win::DWORD options,
+                                          win::REGSAM access, win::HKEY* result) {
+  return ::RegOpenKeyExA(H(key), subKey, options, access, Out(result));
+}
+
+win::LSTATUS Win32Registry::RegCreateKeyA(win::HKEY key, const char* subKey, win::HKEY* result) {
+  return ::RegCreateKeyA(H(key), subKey, Out(result));
+}
+
+win::LSTATUS Win32Registry::RegCreateKeyExA(win::HKEY key, const char* subKey, win::DWORD reserved,
+                                            const char* keyClass, win::DWORD options,
+                                            win::REGSAM access,
+                                            const win::SECURITY_ATTRIBUTES* security,
+                                            win::HKEY* result, win::DWORD* disposition) {
+  auto* attributes =
+      const_cast<::SECURITY_ATTRIBUTES*>(reinterpret_cast<const ::SECURITY_ATTRIBUTES*>(security));
+  return ::RegCreateKeyExA(H(key), subKey, reserved, const_cast<char*>(keyClass), options, access,
+                           attributes, Out(result), D(disposition));
+}
+
+win::LSTATUS Win32Registry::RegCloseKey(win::HKEY key) { return ::RegCloseKey(H(key)); }
+
+win::LSTATUS Win32Registry::RegDeleteKeyA(win::HKEY key, const char* subKey) {
+  return ::RegDeleteKeyA(H(key), subKey);
+}
+
+win::LSTATUS Win32Registry::RegDeleteValueA(win::HKEY key, const char* valueName) {
+  return ::RegDeleteValueA(H(key), valueName);
+}
+
+win::LSTATUS Win32Registry::RegSetValueExA(win::HKEY key, const char* valueName,
+                                           win::DWORD reserved, win::DWORD type,
+                                           const win::BYTE* data, win::DWORD size) {
+  return ::RegSetValueExA(H(key), valueName, reserved, type, data, size);
+}
+
+win::LSTATUS Win32Registry::RegQueryValueExA(win::HKEY key, const char* valueName, win::DWORD* type,
+                                             win::BYTE* data, win::DWORD* size) {
+  return ::RegQueryValueExA(H(key), valueName, nullptr, D(type), data, D(size));
+}
+
+win::LSTATUS Win32Registry::RegEnumKeyExA(win::HKEY key, win::DWORD index, char* name,
+                                          win::DWORD* nameLength) {
+  return ::RegEnumKeyExA(H(key), index, name, D(nameLength), nullptr, nullptr, nullptr, nullptr);
+}
+
+win::LSTATUS Win32Registry::RegEnumValueA(win::HKEY key, win::DWORD index, char* name,
+                                          win::DWORD* nameLength, win::DWORD* type, win::BYTE* data,
+                                          win::DWORD* dataSize) {
+  return ::RegEnumValueA(H(key), index, name, D(nameLength), nullptr, D(type), data, D(dataSize));
+}
+
+}  // namespace win32

@@ -1,0 +1,31 @@
+// The registry seam over advapi32.
+#pragma once
+
+#include "platform/Registry.h"
+
+namespace win32 {
+
+class Win32Registry final : public platform::Registry {
+ public:
+  win::LSTATUS RegOpenKeyA(win::HKEY key, const char* subKey, win::HKEY* result) override;
+  win::LSTATUS RegOpenKeyExA(win::HKEY key, const char* subKey, win::DWORD options,
+                             win::REGSAM access, win::HKEY* result) override;
+  win::LSTATUS RegCreateKeyA(win::HKEY key, const char* subKey, win::HKEY* result) override;
+  win::LSTATUS RegCreateKeyExA(win::HKEY key, const char* subKey, win::DWORD reserved,
+                               const char* keyClass, win::DWORD options, win::REGSAM access,
+                               const win::SECURITY_ATTRIBUTES* security, win::HKEY* result,
+                               win::DWORD* disposition) override;
+  win::LSTATUS RegCloseKey(win::HKEY key) override;
+  win::LSTATUS RegDeleteKeyA(win::HKEY key, const char* subKey) override;
+  win::LSTATUS RegDeleteValueA(win::HKEY key, const char* valueName) override;
+  win::LSTATUS RegSetValueExA(win::HKEY key, const char* valueName, win::DWORD reserved,
+                              win::DWORD type, const win::BYTE* data, win::DWORD size) override;
+  win::LSTATUS RegQueryValueExA(win::HKEY key, const char* valueName, win::DWORD* type,
+                                win::BYTE* data, win::DWORD* size) override;
+  win::LSTATUS RegEnumKeyExA(win::HKEY key, win::DWORD index, char* name,
+                             win::DWORD* nameLength) override;
+  win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name, win::DWORD* nameLength,
+                             win::DWORD* type, win::BYTE* data, win::DWORD* dataSize) override;
+};
+
+}  // namespace win32

@@ -1,0 +1,28 @@
+// What a conformance test asks of the backend it runs against: the services
+// under test and a few facts about the platform underneath.
+#pragma once
+
+#include <memory>
+
+#include "platform/MouseParams.h"
+#include "platform/Registry.h"
+
+namespace conformance {
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  virtual platform::Registry& Registry() = 0;
+  virtual platform::MouseParams& MouseParams() = 0;
+  // Open handles of the process (win32) or open registry keys (sim): the
+  // difference across a call is what the call leaked.
+  virtual long OpenHandles() = 0;
+  // Where Wine and Windows differ, the tests accept Wine's answer only here.
+  virtual bool IsWine() const = 0;
+  virtual bool IsSim() const = 0;
+};
+
+// Each backend folder defines this once.
+std::unique_ptr<Backend> MakeBackend();
+
+}  // namespace conformance
