@@ -1,11 +1,34 @@
-// The process entry: installs the Windows backend of every platform service.
+// The process entry: installs the Windows backend of every platform service,
+// starts the main window and runs the message loop.
+#include <exception>
+#include <string>
+
 #include "platform/Services.h"
 #include "platform/win32/Win32MouseParams.h"
+#include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32Windowing.h"
+#include "shell/frmMain.h"
 
 #include <windows.h>
+
+namespace {
+
+int RunMessageLoop(HWND mainWindow) {
+  MSG message{};
+  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // The dialog manager gives the frameless window Tab navigation.
+    if (::IsDialogMessageA(mainWindow, &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
@@ -13,9 +36,24 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   win32::Win32MouseParams mouseParams;
   win32::Win32Screen screen;
   win32::Win32Timers timers;
+  win32::Win32Windowing windowing;
+  win32::Win32Process process;
+  win32::Win32Resources resources;
   platform::Install<platform::Registry> useRegistry(registry);
   platform::Install<platform::MouseParams> useMouseParams(mouseParams);
   platform::Install<platform::Screen> useScreen(screen);
   platform::Install<platform::Timers> useTimers(timers);
-  return 0;
+  platform::Install<platform::Windowing> useWindowing(windowing);
+  platform::Install<platform::Process> useProcess(process);
+  platform::Install<platform::Resources> useResources(resources);
+
+  try {
+    frmMain window;
+    if (!window.Start()) return 0;
+    return RunMessageLoop(reinterpret_cast<HWND>(window.form.hWnd()));
+  } catch (const std::exception& error) {
+    // Only a damaged program gets here (its own layout does not load).
+    ::MessageBoxA(nullptr, error.what(), kAppTitle, MB_OK | MB_ICONERROR);
+    return 1;
+  }
 }

@@ -1,0 +1,132 @@
+#include "mouse/SettingsPanel.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "mouse/Choices.h"
+#include "mouse/mod_Mouse.h"
+#include "mouse/mod_Registry.h"
+
+namespace {
+
+constexpr int kDefaultScrollLines = 3;
+
+std::string_view TrimSpaces(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+int ScrollLinesFromStored(std::string_view stored) {
+  std::string_view text = TrimSpaces(stored);
+  if (text.empty()) return kDefaultScrollLines;
+  const bool negative = text.front() == '-';
+  if (text.front() == '-' || text.front() == '+') text.remove_prefix(1);
+  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+      })) {
+    return kDefaultScrollLines;
+  }
+  // Only how the number compares with 1 and 20 matters: long digit strings saturate.
+  const auto significant = text.find_first_not_of('0');
+  if (significant == std::string_view::npos) return 1;  // zero
+  if (negative) return 1;
+  if (text.size() - significant > 2) return 20;
+  return std::clamp(std::stoi(std::string(text.substr(significant))), 1, 20);
+}
+
+SettingsPanel::SettingsPanel(const Controls& controls, std::function<bool()> activated,
+                             std::function<void(const std::string&)> message)
+    : c_(controls), activated_(std::move(activated)), message_(std::move(message)) {
+  c_.cmbLButton.Click = [this] { ApplyPrimaryButton(); };
+  c_.scrSpeed.Change = [this] { scrSpeed_Change(); };
+  c_.scrClickSpeed.Change = [this] { scrClickSpeed_Change(); };
+  c_.scrWheelScroll.Change = [this] { scrWheelScroll_Change(); };
+}
+
+void SettingsPanel::Fill(const StoredChoices& stored) {
+  // The system's own speed; its change handler applies it again, silently.
+  c_.scrSpeed.SetValue(mod_Mouse::GetMouseSpeed());
+  mod_Mouse::SetMouseAcceleration(false);
+
+  for (toolkit::ComboBox* box : {&c_.cmbLButton, &c_.cmbRButton}) {
+    box->AddItem(choice::kLeftButton);
+    box->AddItem(choice::kRightButton);
+  }
+  c_.cmbLButton.SetText(mod_Mouse::GetButtonsSwapped() ? choice::kRightButton
+                                                       : choice::kLeftButton);
+
+  for (toolkit::ComboBox* box : {&c_.cmbXButton1, &c_.cmbXButton2}) {
+    box->AddItem(choice::kBackward);
+    box->AddItem(choice::kForward);
+  }
+  for (const char* entry :
+       {choice::kNoUse, choice::kIExplorer, choice::kFileManager, choice::kExcel}) {
+    c_.cmbWButton.AddItem(entry);
+  }
+
+  // A bar that already shows the value runs no change handler, so a system
+  // value beyond the bar's range would stay in force unseen: apply it then.
+  const int clickTime = mod_Mouse::GetClickTime();
+  ShowAndApply(c_.scrClickSpeed, std::clamp(clickTime, 200, 900), clickTime,
+               mod_Mouse::SetClickTime);
+  int wheelLines = mod_Mouse::GetWheelLines();
+  wheelLines = ShowAndApply(c_.scrWheelScroll, std::clamp(wheelLines, 1, 20), wheelLines,
+                            mod_Mouse::SetWheelLines);
+
+  const std::string& wheel = stored.WheelButton;
+  const bool wheelHasAction =
+      wheel == choice::kIExplorer || wheel == choice::kFileManager || wheel == choice::kExcel;
+  c_.cmbWButton.SetText(wheelHasAction ? wheel : std::string(choice::kNoUse));
+  c_.cmbXButton1.SetText(stored.XButton1 == choice::kForward ? choice::kForward
+                                                             : choice::kBackward);
+  c_.cmbXButton2.SetText(stored.XButton2 == choice::kBackward ? choice::kBackward
+                                                              : choice::kForward);
+
+  ShowAndApply(c_.scrWheelScroll, ScrollLinesFromStored(stored.ScrollLine), wheelLines,
+               mod_Mouse::SetWheelLines);
+}
+
+int SettingsPanel::ShowAndApply(toolkit::ScrollBar& bar, int value, int systemValue,
+                                void (*apply)(int)) {
+  if (bar.Value() != value) {
+    bar.SetValue(value);  // its change handler applies the value
+    return value;
+  }
+  if (systemValue != value) apply(value);
+  return value;
+}
+
+void SettingsPanel::ApplyPrimaryButton() {
+  const bool leftIsPrimary = c_.cmbLButton.Text() == choice::kLeftButton;
+  c_.cmbRButton.SetText(leftIsPrimary ? choice::kRightButton : choice::kLeftButton);
+  mod_Mouse::SetButtonsSwapped(!leftIsPrimary);
+  if (activated_()) message_("Left and Right buttons of mouse have been switched.");
+}
+
+void SettingsPanel::scrSpeed_Change() {
+  const int speed = c_.scrSpeed.Value();
+  mod_Mouse::SetMouseSpeed(speed);
+  if (activated_() && speed >= 14) message_("Non-recommended as a speed");
+}
+
+void SettingsPanel::scrClickSpeed_Change() { mod_Mouse::SetClickTime(c_.scrClickSpeed.Value()); }
+
+void SettingsPanel::scrWheelScroll_Change() { mod_Mouse::SetWheelLines(c_.scrWheelScroll.Value()); }
+
+void SettingsPanel::SaveSettings() {
+  using namespace mod_Registry;
+  WriteMouseValue(SwapMouseButtons, c_.cmbLButton.Text() == choice::kLeftButton ? "0" : "1");
+  WriteMouseValue(WheelButton, c_.cmbWButton.Text());
+  WriteMouseValue(XButton1, c_.cmbXButton1.Text());
+  WriteMouseValue(XButton2, c_.cmbXButton2.Text());
+  WriteMouseValue(MouseSensitivity, std::to_string(c_.scrSpeed.Value()));
+  WriteMouseValue(DoubleClickSpeed, std::to_string(c_.scrClickSpeed.Value()));
+  WriteMouseValue(ScrollLine, std::to_string(c_.scrWheelScroll.Value()));
+  WriteMouseValue(MouseSpeed, "0");
+  WriteMouseValue(MouseThreshold1, "0");
+  WriteMouseValue(MouseThreshold2, "0");
+}

@@ -1,0 +1,186 @@
+// user32 windows as the toolkit uses them: one top-level form window whose
+// messages the portable code handles first, child controls of the standard
+// window classes, and modal message boxes.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/WinTypes.h"
+
+namespace win {
+
+// Window messages.
+constexpr UINT WM_ACTIVATE = 0x0006;
+constexpr UINT WM_SETCURSOR = 0x0020;
+constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_TIMER = 0x0113;
+constexpr UINT WM_HSCROLL = 0x0114;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr UINT WM_RBUTTONUP = 0x0205;
+constexpr UINT WM_MBUTTONDOWN = 0x0207;
+constexpr UINT WM_MBUTTONUP = 0x0208;
+constexpr UINT WM_XBUTTONDOWN = 0x020B;
+constexpr UINT WM_XBUTTONUP = 0x020C;
+constexpr UINT WM_APP = 0x8000;
+
+constexpr WORD WA_INACTIVE = 0;
+constexpr WPARAM HTCAPTION = 2;
+
+// Mouse-message key states.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_RBUTTON = 0x0002;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr WPARAM MK_MBUTTON = 0x0010;
+
+// Notifications in WM_COMMAND.
+constexpr WORD BN_CLICKED = 0;
+constexpr WORD CBN_SELCHANGE = 1;
+
+// WM_HSCROLL request codes.
+constexpr WORD SB_LINELEFT = 0;
+constexpr WORD SB_LINERIGHT = 1;
+constexpr WORD SB_PAGELEFT = 2;
+constexpr WORD SB_PAGERIGHT = 3;
+constexpr WORD SB_THUMBPOSITION = 4;
+constexpr WORD SB_THUMBTRACK = 5;
+constexpr WORD SB_LEFT = 6;
+constexpr WORD SB_RIGHT = 7;
+constexpr WORD SB_ENDSCROLL = 8;
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_RESTORE = 9;
+
+// MessageBox styles and answers.
+constexpr UINT MB_OK = 0x0;
+constexpr UINT MB_YESNO = 0x4;
+constexpr int IDOK = 1;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+constexpr WORD LOWORD(WPARAM value) { return static_cast<WORD>(value & 0xFFFF); }
+constexpr WORD HIWORD(WPARAM value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+  return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
+}
+// The signed pixel coordinates packed into a mouse message's lParam.
+constexpr int GET_X_LPARAM(LPARAM value) { return static_cast<std::int16_t>(value & 0xFFFF); }
+constexpr int GET_Y_LPARAM(LPARAM value) {
+  return static_cast<std::int16_t>((value >> 16) & 0xFFFF);
+}
+constexpr LPARAM MAKELPARAM(int low, int high) {
+  return static_cast<LPARAM>(static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
+}
+
+}  // namespace win
+
+namespace platform {
+
+// A rectangle of a window in pixels of its parent's client area (or of the
+// screen for a top-level window).
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// The portable code's share of a window procedure: it sees every message
+// first and answers with a result, or with nothing to let the default
+// processing run.
+using WindowProcedure =
+    std::function<std::optional<win::LRESULT>(win::UINT, win::WPARAM, win::LPARAM)>;
+
+// What every window offers.
+class Window {
+ public:
+  virtual ~Window() = default;
+  virtual win::HWND Handle() const = 0;
+  virtual win::BOOL ShowWindow(int command) = 0;
+  virtual bool IsWindowVisible() const = 0;
+  virtual void EnableWindow(bool enabled) = 0;
+  virtual bool IsWindowEnabled() const = 0;
+  virtual void MoveWindow(const PixelRect& rect) = 0;
+  virtual PixelRect WindowRect() const = 0;
+};
+
+// A frameless top-level window.
+class FormWindow : public Window {
+ public:
+  virtual void SetProcedure(WindowProcedure procedure) = 0;
+  virtual void SetWindowTextA(const std::string& text) = 0;
+  virtual bool IsIconic() const = 0;
+};
+
+// A drop-down list combo box (CBS_DROPDOWNLIST): the user can only pick.
+class ComboBoxWindow : public Window {
+ public:
+  virtual int AddString(const std::string& text) = 0;  // CB_ADDSTRING: the new index
+  virtual void SetCurSel(int index) = 0;               // CB_SETCURSEL, -1 for none
+  virtual int GetCurSel() const = 0;                   // CB_GETCURSEL
+  virtual void SetBackColor(win::COLORREF color) = 0;  // answered to WM_CTLCOLOR*
+};
+
+// A horizontal scroll bar control (SBS_HORZ) over positions 0..range.
+class ScrollBarWindow : public Window {
+ public:
+  // SetScrollInfo with SIF_RANGE | SIF_POS | SIF_PAGE; the range starts at 0.
+  virtual void SetScrollInfo(int range, int page, int position) = 0;
+  // The position of the thumb while the user drags it (SIF_TRACKPOS).
+  virtual int GetTrackPos() const = 0;
+};
+
+// A push button or a check box (BS_PUSHBUTTON / BS_AUTOCHECKBOX).
+class ButtonWindow : public Window {
+ public:
+  virtual void SetCheck(bool checked) = 0;  // BM_SETCHECK
+  virtual bool GetCheck() const = 0;        // BM_GETCHECK
+};
+
+struct FormSpec {
+  std::string caption;
+  int clientWidth = 0;   // pixels
+  int clientHeight = 0;  // pixels
+  bool centered = true;
+};
+
+enum class ButtonKind { PushButton, CheckBox };
+
+struct ChildSpec {
+  win::HWND parent = 0;
+  PixelRect rect;
+  std::string text;
+  bool visible = true;
+  bool enabled = true;
+};
+
+class Windowing {
+ public:
+  virtual ~Windowing() = default;
+
+  virtual std::unique_ptr<FormWindow> CreateForm(const FormSpec& spec) = 0;
+  virtual std::unique_ptr<ComboBoxWindow> CreateComboBox(const ChildSpec& spec) = 0;
+  virtual std::unique_ptr<ScrollBarWindow> CreateScrollBar(const ChildSpec& spec) = 0;
+  virtual std::unique_ptr<ButtonWindow> CreateButton(const ChildSpec& spec, ButtonKind kind) = 0;
+
+  // Modal: the thread's message loop (and the mouse hook) keeps running.
+  virtual int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
+                          win::UINT type) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,238 @@
+#include "platform/sim/SimWindowing.h"
+
+#include <algorithm>
+
+namespace sim {
+
+SimWindowBase::SimWindowBase(SimWindowing& owner, win::HWND handle, win::HWND parent,
+                             platform::PixelRect rect, bool visible, bool enabled)
+    : owner_(owner),
+      handle_(handle),
+      parent_(parent),
+      rect_(rect),
+      visible_(visible),
+      enabled_(enabled) {
+  owner_.windows_[handle_] = this;
+  owner_.order_.push_back(handle_);
+}
+
+SimWindowBase::~SimWindowBase() {
+  owner_.windows_.erase(handle_);
+  owner_.order_.erase(std::find(owner_.order_.begin(), owner_.order_.end(), handle_));
+}
+
+SimFormWindow::SimFormWindow(SimWindowing& owner, win::HWND handle, const platform::FormSpec& spec,
+                             platform::PixelRect rect)
+    : SimWindowBase(owner, handle, 0, rect, false, true), text_(spec.caption) {}
+
+void SimFormWindow::SetProcedure(platform::WindowProcedure procedure) {
+  procedure_ = std::move(procedure);
+}
+
+std::optional<win::LRESULT> SimFormWindow::Send(win::UINT message, win::WPARAM wParam,
+                                                win::LPARAM lParam) {
+  if (!procedure_) return std::nullopt;
+  // A copy: the procedure may replace itself.
+  const platform::WindowProcedure procedure = procedure_;
+  return procedure(message, wParam, lParam);
+}
+
+void SimFormWindow::SetActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  Send(win::WM_ACTIVATE, win::MAKEWPARAM(active ? 1 : win::WA_INACTIVE, iconic_ ? 1 : 0), 0);
+}
+
+win::BOOL SimFormWindow::ShowWindow(int command) {
+  showCommands_.push_back(command);
+  const bool wasVisible = visible_;
+  switch (command) {
+    case win::SW_HIDE:
+      visible_ = false;
+      SetActive(false);
+      break;
+    case win::SW_MINIMIZE:
+    case win::SW_SHOWMINIMIZED:
+      visible_ = true;
+      iconic_ = true;
+      SetActive(false);
+      break;
+    case win::SW_SHOWNORMAL:
+    case win::SW_RESTORE:
+      visible_ = true;
+      iconic_ = false;
+      SetActive(true);
+      break;
+    case win::SW_SHOW:
+      visible_ = true;
+      if (!iconic_) SetActive(true);
+      break;
+    default:
+      break;
+  }
+  return wasVisible ? win::TRUE : win::FALSE;
+}
+
+void SimChildWindow::NotifyParent(win::UINT message, win::WPARAM wParam) {
+  if (SimFormWindow* parent = owner_.Form(parent_)) {
+    parent->Send(message, wParam, static_cast<win::LPARAM>(handle_));
+  }
+}
+
+namespace {
+
+// Children show and hide; other commands only make them visible.
+bool ShowChild(int command) { return command != win::SW_HIDE; }
+
+}  // namespace
+
+win::BOOL SimComboBox::ShowWindow(int command) {
+  const bool was = visible_;
+  visible_ = ShowChild(command);
+  return was ? win::TRUE : win::FALSE;
+}
+
+int SimComboBox::AddString(const std::string& text) {
+  items_.push_back(text);
+  return static_cast<int>(items_.size()) - 1;
+}
+
+void SimComboBox::SetCurSel(int index) {
+  selection_ = (index >= 0 && index < static_cast<int>(items_.size())) ? index : -1;
+}
+
+bool SimComboBox::UserChooses(const std::string& text) {
+  if (!visible_ || !enabled_) return false;
+  const auto found = std::find(items_.begin(), items_.end(), text);
+  if (found == items_.end()) return false;
+  selection_ = static_cast<int>(found - items_.begin());
+  NotifyParent(win::WM_COMMAND, win::MAKEWPARAM(0, win::CBN_SELCHANGE));
+  return true;
+}
+
+win::BOOL SimScrollBar::ShowWindow(int command) {
+  const bool was = visible_;
+  visible_ = ShowChild(command);
+  return was ? win::TRUE : win::FALSE;
+}
+
+void SimScrollBar::SetScrollInfo(int range, int /*page*/, int position) {
+  range_ = std::max(range, 0);
+  position_ = std::clamp(position, 0, range_);
+  track_ = position_;
+}
+
+void SimScrollBar::UserRequests(win::WORD code) {
+  if (!visible_ || !enabled_) return;
+  NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(code, 0));
+  NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(win::SB_ENDSCROLL, 0));
+}
+
+void SimScrollBar::UserDrags(const std::vector<int>& positions) {
+  if (!visible_ || !enabled_ || positions.empty()) return;
+  for (int position : positions) {
+    // The control moves its own thumb while it is dragged.
+    track_ = std::clamp(position, 0, range_);
+    NotifyParent(win::WM_HSCROLL,
+                 win::MAKEWPARAM(win::SB_THUMBTRACK, static_cast<win::WORD>(track_)));
+  }
+  NotifyParent(win::WM_HSCROLL,
+               win::MAKEWPARAM(win::SB_THUMBPOSITION, static_cast<win::WORD>(track_)));
+  NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(win::SB_ENDSCROLL, 0));
+}
+
+SimButton::SimButton(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec,
+                     platform::ButtonKind kind)
+    : SimChildWindow(owner, handle, spec.parent, spec.rect, spec.visible, spec.enabled),
+      kind_(kind),
+      text_(spec.text) {}
+
+win::BOOL SimButton::ShowWindow(int command) {
+  const bool was = visible_;
+  visible_ = ShowChild(command);
+  return was ? win::TRUE : win::FALSE;
+}
+
+bool SimButton::UserClicks() {
+  if (!visible_ || !enabled_) return false;
+  if (kind_ == platform::ButtonKind::CheckBox) checked_ = !checked_;
+  NotifyParent(win::WM_COMMAND, win::MAKEWPARAM(0, win::BN_CLICKED));
+  return true;
+}
+
+win::HWND SimWindowing::NextHandle() {
+  const win::HWND handle = next_;
+  next_ += 2;
+  return handle;
+}
+
+std::unique_ptr<platform::FormWindow> SimWindowing::CreateForm(const platform::FormSpec& spec) {
+  platform::PixelRect rect{0, 0, spec.clientWidth, spec.clientHeight};
+  if (spec.centered) {
+    rect.left = (screenWidth - spec.clientWidth) / 2;
+    rect.top = (screenHeight - spec.clientHeight) / 2;
+  }
+  return std::make_unique<SimFormWindow>(*this, NextHandle(), spec, rect);
+}
+
+std::unique_ptr<platform::ComboBoxWindow> SimWindowing::CreateComboBox(
+    const platform::ChildSpec& spec) {
+  return std::make_unique<SimComboBox>(*this, NextHandle(), spec.parent, spec.rect, spec.visible,
+                                       spec.enabled);
+}
+
+std::unique_ptr<platform::ScrollBarWindow> SimWindowing::CreateScrollBar(
+    const platform::ChildSpec& spec) {
+  return std::make_unique<SimScrollBar>(*this, NextHandle(), spec.parent, spec.rect, spec.visible,
+                                        spec.enabled);
+}
+
+std::unique_ptr<platform::ButtonWindow> SimWindowing::CreateButton(const platform::ChildSpec& spec,
+                                                                   platform::ButtonKind kind) {
+  return std::make_unique<SimButton>(*this, NextHandle(), spec, kind);
+}
+
+int SimWindowing::MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
+                              win::UINT type) {
+  messageBoxes.push_back(SimMessageBox{owner, text, caption, type});
+  if (whileOpen) whileOpen(messageBoxes.back());
+  if (!answers.empty()) {
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return (type & 0xF) == win::MB_YESNO ? win::IDNO : win::IDOK;
+}
+
+namespace {
+
+template <class Wanted>
+Wanted* Find(const std::map<win::HWND, SimWindowBase*>& windows, win::HWND handle) {
+  const auto found = windows.find(handle);
+  return found == windows.end() ? nullptr : dynamic_cast<Wanted*>(found->second);
+}
+
+}  // namespace
+
+SimFormWindow* SimWindowing::Form(win::HWND handle) const {
+  return Find<SimFormWindow>(windows_, handle);
+}
+SimComboBox* SimWindowing::Combo(win::HWND handle) const {
+  return Find<SimComboBox>(windows_, handle);
+}
+SimScrollBar* SimWindowing::Scroll(win::HWND handle) const {
+  return Find<SimScrollBar>(windows_, handle);
+}
+SimButton* SimWindowing::Button(win::HWND handle) const {
+  return Find<SimButton>(windows_, handle);
+}
+
+std::vector<win::HWND> SimWindowing::Children(win::HWND parent) const {
+  std::vector<win::HWND> children;
+  for (win::HWND handle : order_) {
+    if (windows_.at(handle)->parent() == parent) children.push_back(handle);
+  }
+  return children;
+}
+
+}  // namespace sim

@@ -1,0 +1,201 @@
+// Windows in memory: a form that hears its messages as Windows would send
+// them (activation on show, deactivation on minimise and hide), child
+// controls that keep their state, helpers that act as the user would (the
+// notification reaches the parent form's procedure as WM_COMMAND or
+// WM_HSCROLL), and message boxes answered from a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Windowing.h"
+
+namespace sim {
+
+class SimWindowing;
+
+class SimWindowBase {
+ public:
+  SimWindowBase(SimWindowing& owner, win::HWND handle, win::HWND parent, platform::PixelRect rect,
+                bool visible, bool enabled);
+  virtual ~SimWindowBase();
+  win::HWND handle() const { return handle_; }
+  win::HWND parent() const { return parent_; }
+
+ protected:
+  SimWindowing& owner_;
+  win::HWND handle_;
+  win::HWND parent_;
+  platform::PixelRect rect_;
+  bool visible_;
+  bool enabled_;
+};
+
+class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
+ public:
+  SimFormWindow(SimWindowing& owner, win::HWND handle, const platform::FormSpec& spec,
+                platform::PixelRect rect);
+
+  win::HWND Handle() const override { return handle_; }
+  win::BOOL ShowWindow(int command) override;
+  bool IsWindowVisible() const override { return visible_; }
+  void EnableWindow(bool enabled) override { enabled_ = enabled; }
+  bool IsWindowEnabled() const override { return enabled_; }
+  void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
+  platform::PixelRect WindowRect() const override { return rect_; }
+  void SetProcedure(platform::WindowProcedure procedure) override;
+  void SetWindowTextA(const std::string& text) override { text_ = text; }
+  bool IsIconic() const override { return iconic_; }
+
+  // Sends a message to the window procedure, as SendMessage would.
+  std::optional<win::LRESULT> Send(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+  const std::string& Text() const { return text_; }
+  bool Active() const { return active_; }
+  // Every ShowWindow command in order.
+  const std::vector<int>& ShowCommands() const { return showCommands_; }
+
+ private:
+  void SetActive(bool active);
+
+  platform::WindowProcedure procedure_;
+  std::string text_;
+  bool iconic_ = false;
+  bool active_ = false;
+  std::vector<int> showCommands_;
+};
+
+class SimChildWindow : public SimWindowBase {
+ public:
+  using SimWindowBase::SimWindowBase;
+  // Sends the parent form the notification Windows would send.
+  void NotifyParent(win::UINT message, win::WPARAM wParam);
+};
+
+class SimComboBox final : public platform::ComboBoxWindow, public SimChildWindow {
+ public:
+  using SimChildWindow::SimChildWindow;
+  win::HWND Handle() const override { return handle_; }
+  win::BOOL ShowWindow(int command) override;
+  bool IsWindowVisible() const override { return visible_; }
+  void EnableWindow(bool enabled) override { enabled_ = enabled; }
+  bool IsWindowEnabled() const override { return enabled_; }
+  void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
+  platform::PixelRect WindowRect() const override { return rect_; }
+  int AddString(const std::string& text) override;
+  void SetCurSel(int index) override;
+  int GetCurSel() const override { return selection_; }
+  void SetBackColor(win::COLORREF color) override { backColor_ = color; }
+
+  // The user opens the list and picks an entry. A disabled box cannot be
+  // opened: answers false and nothing happens.
+  bool UserChooses(const std::string& text);
+  const std::vector<std::string>& Items() const { return items_; }
+  win::COLORREF BackColor() const { return backColor_; }
+
+ private:
+  std::vector<std::string> items_;
+  int selection_ = -1;
+  win::COLORREF backColor_ = 0xFFFFFF;
+};
+
+class SimScrollBar final : public platform::ScrollBarWindow, public SimChildWindow {
+ public:
+  using SimChildWindow::SimChildWindow;
+  win::HWND Handle() const override { return handle_; }
+  win::BOOL ShowWindow(int command) override;
+  bool IsWindowVisible() const override { return visible_; }
+  void EnableWindow(bool enabled) override { enabled_ = enabled; }
+  bool IsWindowEnabled() const override { return enabled_; }
+  void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
+  platform::PixelRect WindowRect() const override { return rect_; }
+  void SetScrollInfo(int range, int page, int position) override;
+  int GetTrackPos() const override { return track_; }
+
+  // An arrow, the track or a key: one WM_HSCROLL request.
+  void UserRequests(win::WORD code);
+  // The user drags the thumb through these positions and lets it go at the last.
+  void UserDrags(const std::vector<int>& positions);
+  int Position() const { return position_; }
+  int RangeMax() const { return range_; }
+
+ private:
+  int range_ = 0;
+  int position_ = 0;
+  int track_ = 0;
+};
+
+class SimButton final : public platform::ButtonWindow, public SimChildWindow {
+ public:
+  SimButton(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec,
+            platform::ButtonKind kind);
+  win::HWND Handle() const override { return handle_; }
+  win::BOOL ShowWindow(int command) override;
+  bool IsWindowVisible() const override { return visible_; }
+  void EnableWindow(bool enabled) override { enabled_ = enabled; }
+  bool IsWindowEnabled() const override { return enabled_; }
+  void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
+  platform::PixelRect WindowRect() const override { return rect_; }
+  void SetCheck(bool checked) override { checked_ = checked; }
+  bool GetCheck() const override { return checked_; }
+
+  // A click the user makes; a hidden or disabled button answers false.
+  bool UserClicks();
+  const std::string& Text() const { return text_; }
+  platform::ButtonKind Kind() const { return kind_; }
+
+ private:
+  platform::ButtonKind kind_;
+  std::string text_;
+  bool checked_ = false;
+};
+
+struct SimMessageBox {
+  win::HWND owner;
+  std::string text;
+  std::string caption;
+  win::UINT type;
+  bool operator==(const SimMessageBox&) const = default;
+};
+
+class SimWindowing final : public platform::Windowing {
+ public:
+  std::unique_ptr<platform::FormWindow> CreateForm(const platform::FormSpec& spec) override;
+  std::unique_ptr<platform::ComboBoxWindow> CreateComboBox(
+      const platform::ChildSpec& spec) override;
+  std::unique_ptr<platform::ScrollBarWindow> CreateScrollBar(
+      const platform::ChildSpec& spec) override;
+  std::unique_ptr<platform::ButtonWindow> CreateButton(const platform::ChildSpec& spec,
+                                                       platform::ButtonKind kind) override;
+  int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
+                  win::UINT type) override;
+
+  // Windows by handle, for tests to act on and inspect (null when absent or
+  // of another kind).
+  SimFormWindow* Form(win::HWND handle) const;
+  SimComboBox* Combo(win::HWND handle) const;
+  SimScrollBar* Scroll(win::HWND handle) const;
+  SimButton* Button(win::HWND handle) const;
+  std::vector<win::HWND> Children(win::HWND parent) const;
+
+  // Message boxes shown so far, and the answers the next ones get (IDOK for an
+  // OK box and IDNO for a question once the script is used up). A callback
+  // runs while each box is "open", as the modal loop would run other work.
+  std::vector<SimMessageBox> messageBoxes;
+  std::deque<int> answers;
+  std::function<void(const SimMessageBox&)> whileOpen;
+
+  int screenWidth = 1280;
+  int screenHeight = 1024;
+
+ private:
+  friend class SimWindowBase;
+  win::HWND NextHandle();
+  std::map<win::HWND, SimWindowBase*> windows_;
+  std::vector<win::HWND> order_;  // creation order
+  win::HWND next_ = 0x10010;
+};
+
+}  // namespace sim

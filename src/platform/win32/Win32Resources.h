@@ -1,0 +1,13 @@
+// RCDATA resources of the executable.
+#pragma once
+
+#include "platform/Resources.h"
+
+namespace win32 {
+
+class Win32Resources final : public platform::Resources {
+ public:
+  std::optional<std::string> LoadResourceData(const std::string& name) override;
+};
+
+}  // namespace win32

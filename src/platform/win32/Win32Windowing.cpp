@@ -1,0 +1,248 @@
+#include "platform/win32/Win32Windowing.h"
+
+#include <windows.h>
+
+namespace win32 {
+namespace {
+
+constexpr char kFormClass[] = "KV3050PSetupForm";
+
+HWND H(win::HWND handle) { return reinterpret_cast<HWND>(handle); }
+win::HWND W(HWND handle) { return reinterpret_cast<win::HWND>(handle); }
+
+// What every window of ours does alike.
+template <class Interface>
+class Win32Window : public Interface {
+ public:
+  explicit Win32Window(HWND handle) : handle_(handle) {}
+  ~Win32Window() override {
+    if (handle_ != nullptr) ::DestroyWindow(handle_);
+  }
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
+
+  win::HWND Handle() const override { return W(handle_); }
+  win::BOOL ShowWindow(int command) override { return ::ShowWindow(handle_, command); }
+  bool IsWindowVisible() const override { return ::IsWindowVisible(handle_) != FALSE; }
+  void EnableWindow(bool enabled) override { ::EnableWindow(handle_, enabled ? TRUE : FALSE); }
+  bool IsWindowEnabled() const override { return ::IsWindowEnabled(handle_) != FALSE; }
+  void MoveWindow(const platform::PixelRect& rect) override {
+    ::MoveWindow(handle_, rect.left, rect.top, rect.width, rect.height, TRUE);
+  }
+  platform::PixelRect WindowRect() const override {
+    RECT rect{};
+    ::GetWindowRect(handle_, &rect);
+    if (HWND parent = ::GetParent(handle_); parent != nullptr) {
+      ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  }
+
+ protected:
+  HWND handle_;
+};
+
+// Child controls keep their colours here so the parent can answer WM_CTLCOLOR*.
+struct ChildColors {
+  COLORREF back;
+  HBRUSH brush;
+};
+constexpr char kColorsProperty[] = "KV3050P.Colors";
+
+class FormWindow final : public Win32Window<platform::FormWindow> {
+ public:
+  explicit FormWindow(const platform::FormSpec& spec) : Win32Window(nullptr) {
+    RegisterClassOnce();
+    int left = CW_USEDEFAULT;
+    int top = CW_USEDEFAULT;
+    if (spec.centered) {
+      left = (::GetSystemMetrics(SM_CXSCREEN) - spec.clientWidth) / 2;
+      top = (::GetSystemMetrics(SM_CYSCREEN) - spec.clientHeight) / 2;
+    }
+    // No caption and no frame, so the client area is the whole window; the
+    // system menu and minimise box let the taskbar minimise and restore it.
+    handle_ = ::CreateWindowExA(
+        WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kFormClass, spec.caption.c_str(),
+        WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top, spec.clientWidth,
+        spec.clientHeight, nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
+  }
+
+  void SetProcedure(platform::WindowProcedure procedure) override {
+    procedure_ = std::move(procedure);
+  }
+  void SetWindowTextA(const std::string& text) override { ::SetWindowTextA(handle_, text.c_str()); }
+  bool IsIconic() const override { return ::IsIconic(handle_) != FALSE; }
+
+ private:
+  static void RegisterClassOnce() {
+    static const ATOM atom = [] {
+      WNDCLASSEXA windowClass{};
+      windowClass.cbSize = sizeof windowClass;
+      windowClass.lpfnWndProc = &FormWindow::Procedure;
+      windowClass.hInstance = ::GetModuleHandleA(nullptr);
+      windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+      windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+      windowClass.lpszClassName = kFormClass;
+      return ::RegisterClassExA(&windowClass);
+    }();
+    (void)atom;
+  }
+
+  static LRESULT CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      ::SetWindowLongPtrA(handle, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrA(handle, GWLP_USERDATA));
+    if (self != nullptr && self->procedure_) {
+      // A copy: the portable code may replace the procedure while it runs.
+      const platform::WindowProcedure procedure = self->procedure_;
+      if (const auto result = procedure(message, wParam, lParam)) return *result;
+    }
+    switch (message) {
+      case WM_CTLCOLORLISTBOX:
+      case WM_CTLCOLOREDIT:
+      case WM_CTLCOLORSTATIC: {
+        const auto* colors = static_cast<const ChildColors*>(
+            ::GetPropA(reinterpret_cast<HWND>(lParam), kColorsProperty));
+        if (colors == nullptr) break;
+        ::SetBkColor(reinterpret_cast<HDC>(wParam), colors->back);
+        return reinterpret_cast<LRESULT>(colors->brush);
+      }
+      case WM_NCDESTROY:
+        ::SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
+        break;
+      default:
+        break;
+    }
+    return ::DefWindowProcA(handle, message, wParam, lParam);
+  }
+
+  platform::WindowProcedure procedure_;
+};
+
+HWND CreateChild(const char* windowClass, DWORD style, const platform::ChildSpec& spec) {
+  static int nextId = 100;
+  style |= WS_CHILD | WS_TABSTOP;
+  if (spec.visible) style |= WS_VISIBLE;
+  if (!spec.enabled) style |= WS_DISABLED;
+  HWND handle = ::CreateWindowExA(0, windowClass, spec.text.c_str(), style, spec.rect.left,
+                                  spec.rect.top, spec.rect.width, spec.rect.height, H(spec.parent),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)),
+                                  ::GetModuleHandleA(nullptr), nullptr);
+  ::SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+  return handle;
+}
+
+class ComboBoxWindow final : public Win32Window<platform::ComboBoxWindow> {
+ public:
+  explicit ComboBoxWindow(const platform::ChildSpec& spec) : Win32Window(CreateDropDownList(spec)) {
+    // The closed box is as high as the layout says; the list drops below it.
+    const int field = spec.rect.height - 6;
+    if (field > 0) ::SendMessageA(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  }
+  ~ComboBoxWindow() override {
+    if (auto* colors = static_cast<ChildColors*>(::RemovePropA(handle_, kColorsProperty))) {
+      ::DeleteObject(colors->brush);
+      delete colors;
+    }
+  }
+
+  int AddString(const std::string& text) override {
+    return static_cast<int>(
+        ::SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  }
+  void SetCurSel(int index) override {
+    ::SendMessageA(handle_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+  int GetCurSel() const override {
+    return static_cast<int>(::SendMessageA(handle_, CB_GETCURSEL, 0, 0));
+  }
+  void SetBackColor(win::COLORREF color) override {
+    auto* colors = static_cast<ChildColors*>(::GetPropA(handle_, kColorsProperty));
+    if (colors == nullptr) {
+      colors = new ChildColors{color, nullptr};
+      ::SetPropA(handle_, kColorsProperty, colors);
+    } else {
+      ::DeleteObject(colors->brush);
+    }
+    colors->back = color;
+    colors->brush = ::CreateSolidBrush(color);
+    ::InvalidateRect(handle_, nullptr, TRUE);
+  }
+
+ private:
+  static HWND CreateDropDownList(platform::ChildSpec spec) {
+    spec.rect.height += 160;  // room for the dropped list
+    return CreateChild("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, spec);
+  }
+};
+
+class ScrollBarWindow final : public Win32Window<platform::ScrollBarWindow> {
+ public:
+  explicit ScrollBarWindow(const platform::ChildSpec& spec)
+      : Win32Window(CreateChild("SCROLLBAR", SBS_HORZ, spec)) {}
+
+  void SetScrollInfo(int range, int page, int position) override {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = range;
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = position;
+    ::SetScrollInfo(handle_, SB_CTL, &info, TRUE);
+  }
+  int GetTrackPos() const override {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    ::GetScrollInfo(handle_, SB_CTL, &info);
+    return info.nTrackPos;
+  }
+};
+
+class ButtonWindow final : public Win32Window<platform::ButtonWindow> {
+ public:
+  ButtonWindow(const platform::ChildSpec& spec, platform::ButtonKind kind)
+      : Win32Window(CreateChild(
+            "BUTTON", kind == platform::ButtonKind::CheckBox ? BS_AUTOCHECKBOX : BS_PUSHBUTTON,
+            spec)) {}
+
+  void SetCheck(bool checked) override {
+    ::SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  bool GetCheck() const override {
+    return ::SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<platform::FormWindow> Win32Windowing::CreateForm(const platform::FormSpec& spec) {
+  return std::make_unique<FormWindow>(spec);
+}
+
+std::unique_ptr<platform::ComboBoxWindow> Win32Windowing::CreateComboBox(
+    const platform::ChildSpec& spec) {
+  return std::make_unique<ComboBoxWindow>(spec);
+}
+
+std::unique_ptr<platform::ScrollBarWindow> Win32Windowing::CreateScrollBar(
+    const platform::ChildSpec& spec) {
+  return std::make_unique<ScrollBarWindow>(spec);
+}
+
+std::unique_ptr<platform::ButtonWindow> Win32Windowing::CreateButton(
+    const platform::ChildSpec& spec, platform::ButtonKind kind) {
+  return std::make_unique<ButtonWindow>(spec, kind);
+}
+
+int Win32Windowing::MessageBoxA(win::HWND owner, const std::string& text,
+                                const std::string& caption, win::UINT type) {
+  return ::MessageBoxA(H(owner), text.c_str(), caption.c_str(), type);
+}
+
+}  // namespace win32

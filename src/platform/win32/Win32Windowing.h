@@ -1,0 +1,23 @@
+// Windows of the toolkit over user32: a frameless top-level form window whose
+// procedure hands every message to the portable code first, and the standard
+// child controls.
+#pragma once
+
+#include "platform/Windowing.h"
+
+namespace win32 {
+
+class Win32Windowing final : public platform::Windowing {
+ public:
+  std::unique_ptr<platform::FormWindow> CreateForm(const platform::FormSpec& spec) override;
+  std::unique_ptr<platform::ComboBoxWindow> CreateComboBox(
+      const platform::ChildSpec& spec) override;
+  std::unique_ptr<platform::ScrollBarWindow> CreateScrollBar(
+      const platform::ChildSpec& spec) override;
+  std::unique_ptr<platform::ButtonWindow> CreateButton(const platform::ChildSpec& spec,
+                                                       platform::ButtonKind kind) override;
+  int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
+                  win::UINT type) override;
+};
+
+}  // namespace win32

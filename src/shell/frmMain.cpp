@@ -1,0 +1,171 @@
+#include "shell/frmMain.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+#include "mouse/mod_Registry.h"
+#include "platform/Process.h"
+#include "platform/Resources.h"
+#include "platform/Services.h"
+#include "toolkit/CommandLine.h"
+
+namespace {
+
+frmMain* current = nullptr;
+
+toolkit::LayoutNode LoadLayout() {
+  const auto text = platform::Use<platform::Resources>().LoadResourceData(kMainLayoutResource);
+  if (!text) throw std::runtime_error("the main window's layout is missing");
+  toolkit::LayoutParse parsed = toolkit::ParseLayout(*text);
+  if (!parsed.root) throw std::runtime_error("the main window's layout: " + parsed.error);
+  return std::move(*parsed.root);
+}
+
+}  // namespace
+
+frmMain::frmMain() {
+  CreateControls();
+  panel_ = std::make_unique<SettingsPanel>(
+      SettingsPanel::Controls{cmbLButton, cmbRButton, cmbWButton, cmbXButton1, cmbXButton2,
+                              scrSpeed, scrClickSpeed, scrWheelScroll},
+      [this] { return Activated; }, [this](const std::string& text) { Message(text, win::MB_OK); });
+  form.Activate = [this] { Form_Activate(); };
+  Timer1.OnTimer = [this] { Timer1_Timer(); };
+  btnApply.Click = [this] { btnApply_Click(); };
+  btnOK.Click = [this] { btnOK_Click(); };
+  btnCancel.Click = [this] { btnCancel_Click(); };
+  current = this;
+}
+
+frmMain::~frmMain() {
+  if (current == this) current = nullptr;
+}
+
+frmMain* frmMain::Current() { return current; }
+
+void frmMain::CreateControls() {
+  const toolkit::LayoutNode layout = LoadLayout();
+  form.Create(layout);
+
+  struct Binding {
+    const char* kind;
+    toolkit::Control* control;
+  };
+  const std::map<std::string, Binding> controls = {
+      {"chkAccelator", {"CheckBox", &chkAccelator}},
+      {"cmbXButton2", {"ComboBox", &cmbXButton2}},
+      {"cmbXButton1", {"ComboBox", &cmbXButton1}},
+      {"cmbWButton", {"ComboBox", &cmbWButton}},
+      {"cmbRButton", {"ComboBox", &cmbRButton}},
+      {"cmbLButton", {"ComboBox", &cmbLButton}},
+      {"btnMin", {"ButtonEx", &btnMin}},
+      {"scrWheelScroll", {"HScrollBar", &scrWheelScroll}},
+      {"scrClickSpeed", {"HScrollBar", &scrClickSpeed}},
+      {"scrSpeed", {"HScrollBar", &scrSpeed}},
+      {"btnOK", {"ButtonEx", &btnOK}},
+      {"btnClose", {"ButtonEx", &btnClose}},
+      {"btnCancel", {"ButtonEx", &btnCancel}},
+      {"btnApply", {"ButtonEx", &btnApply}},
+      {"btnHomepage", {"ButtonEx", &btnHomepage}}};
+
+  // Windows are made in tab order, which is also the order the keyboard visits them.
+  std::vector<const toolkit::LayoutNode*> ordered;
+  for (const toolkit::LayoutNode& node : layout.children) {
+    if (node.kind == "Property") continue;
+    if (node.kind == "Timer") {
+      if (node.name != "Timer1") throw std::runtime_error("unknown timer " + node.name);
+      Timer1.SetInterval(static_cast<win::UINT>(node.Integer("Interval", 0)));
+      Timer1.SetEnabled(node.Bool("Enabled", true));
+      continue;
+    }
+    // The mask's picture box joins with the window's shape.
+    if (node.kind == "PictureBox") continue;
+    ordered.push_back(&node);
+  }
+  std::stable_sort(ordered.begin(), ordered.end(), [](const auto* a, const auto* b) {
+    return a->Integer("TabIndex", 0) < b->Integer("TabIndex", 0);
+  });
+  std::size_t bound = 0;
+  for (const toolkit::LayoutNode* node : ordered) {
+    const auto binding = controls.find(node->name);
+    if (binding == controls.end() || node->kind != binding->second.kind) {
+      throw std::runtime_error("the layout's " + node->kind + " " + node->name +
+                               " is not a control of the window");
+    }
+    binding->second.control->Create(form, *node);
+    ++bound;
+  }
+  if (bound != controls.size()) {
+    throw std::runtime_error("the layout lacks some of the window's controls");
+  }
+}
+
+bool frmMain::Start() {
+  Form_Load();
+  if (ended_) return false;
+  form.Show();
+  return true;
+}
+
+void frmMain::Form_Load() {
+  auto& process = platform::Use<platform::Process>();
+  if (process.IsAnotherInstanceRunning()) {
+    // Wake the running copy and leave without a trace.
+    mod_Registry::WriteMouseValue(mod_Registry::DoPopup, "1");
+    ended_ = true;
+    process.ExitProcess(0);
+    return;
+  }
+  Activated = false;
+  StoredChoices stored;
+  stored.WheelButton = mod_Registry::ReadMouseValue(mod_Registry::WheelButton);
+  stored.XButton1 = mod_Registry::ReadMouseValue(mod_Registry::XButton1);
+  stored.XButton2 = mod_Registry::ReadMouseValue(mod_Registry::XButton2);
+  stored.ScrollLine = mod_Registry::ReadMouseValue(mod_Registry::ScrollLine);
+  panel_->Fill(stored);
+}
+
+void frmMain::Form_Activate() {
+  if (Activated) return;
+  Activated = true;
+  const std::string arguments =
+      toolkit::CommandArguments(platform::Use<platform::Process>().GetCommandLineA());
+  if (arguments == "-TRAY") HideToTray();
+}
+
+void frmMain::Timer1_Timer() {
+  if (mod_Registry::ReadMouseValue(mod_Registry::DoPopup) != "1") return;
+  mod_Registry::WriteMouseValue(mod_Registry::DoPopup, "0");
+  ShowWindow();
+}
+
+void frmMain::ShowWindow() {
+  if (form.GetWindowState() == toolkit::vbMinimized) {
+    form.SetWindowState(toolkit::vbNormal);
+    form.Show();
+  }
+}
+
+void frmMain::HideToTray() {
+  if (form.GetWindowState() == toolkit::vbMinimized) return;
+  form.SetWindowState(toolkit::vbMinimized);
+  form.Hide();
+}
+
+void frmMain::btnApply_Click() {
+  panel_->SaveSettings();
+  Message("Performance well adjusted", win::MB_OK);
+}
+
+void frmMain::btnOK_Click() {
+  panel_->SaveSettings();
+  HideToTray();
+}
+
+void frmMain::btnCancel_Click() { HideToTray(); }
+
+int frmMain::Message(const std::string& text, win::UINT style) {
+  return platform::Use<platform::Windowing>().MessageBoxA(form.hWnd(), text, kAppTitle, style);
+}

@@ -1,0 +1,76 @@
+// The main window: the program's start-up object and its one window. It is
+// made once, from its layout, and lives until the process ends; it is shown,
+// hidden and minimised but never unloaded.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "mouse/SettingsPanel.h"
+#include "toolkit/Button.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Form.h"
+#include "toolkit/ScrollBar.h"
+#include "toolkit/Timer.h"
+
+// The application's title: the window's caption, the caption of every message
+// box and the tip of the notification icon.
+inline constexpr char kAppTitle[] = "KV-3050P Setup";
+
+// The name of the window's layout among the program's resources.
+inline constexpr char kMainLayoutResource[] = "FRMMAIN_LAYOUT";
+
+class frmMain {
+ public:
+  // Creates the window and its controls from the layout; throws
+  // std::runtime_error when the layout is missing or does not fit the window.
+  frmMain();
+  ~frmMain();
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+
+  // The process-wide main window, or null before it exists.
+  static frmMain* Current();
+
+  // Loads the window and shows it; false when start-up ended the process
+  // because another copy runs.
+  bool Start();
+
+  // Public operations.
+  void ShowWindow();
+
+  bool Activated = false;
+
+  // The window and its controls, named as the layout names them.
+  toolkit::Form form;
+  toolkit::Timer Timer1;
+  toolkit::CheckBox chkAccelator;
+  toolkit::ComboBox cmbXButton2;
+  toolkit::ComboBox cmbXButton1;
+  toolkit::ComboBox cmbWButton;
+  toolkit::ComboBox cmbRButton;
+  toolkit::ComboBox cmbLButton;
+  toolkit::CommandButton btnMin;
+  toolkit::ScrollBar scrWheelScroll;
+  toolkit::ScrollBar scrClickSpeed;
+  toolkit::ScrollBar scrSpeed;
+  toolkit::CommandButton btnOK;
+  toolkit::CommandButton btnClose;
+  toolkit::CommandButton btnCancel;
+  toolkit::CommandButton btnApply;
+  toolkit::CommandButton btnHomepage;
+
+ private:
+  void CreateControls();
+  void Form_Load();
+  void Form_Activate();
+  void Timer1_Timer();
+  void HideToTray();
+  void btnApply_Click();
+  void btnOK_Click();
+  void btnCancel_Click();
+  int Message(const std::string& text, win::UINT style);
+
+  std::unique_ptr<SettingsPanel> panel_;
+  bool ended_ = false;
+};

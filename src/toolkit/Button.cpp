@@ -1,0 +1,41 @@
+#include "toolkit/Button.h"
+
+#include "platform/Services.h"
+#include "toolkit/Form.h"
+
+namespace toolkit {
+
+CommandButton::~CommandButton() {
+  if (parent_ != nullptr && window_) parent_->Detach(*this);
+}
+
+void CommandButton::Create(Form& parent, const LayoutNode& node) {
+  Remember(node);
+  parent_ = &parent;
+  window_ = platform::Use<platform::Windowing>().CreateButton(SpecFrom(parent, node),
+                                                              platform::ButtonKind::PushButton);
+  parent.Attach(*this);
+}
+
+win::HWND CommandButton::hWnd() const { return window_ ? window_->Handle() : 0; }
+
+void CommandButton::OnCommand(win::WORD code) {
+  if (code == win::BN_CLICKED && Click) Click();
+}
+
+CheckBox::~CheckBox() {
+  if (parent_ != nullptr && window_) parent_->Detach(*this);
+}
+
+void CheckBox::Create(Form& parent, const LayoutNode& node) {
+  Remember(node);
+  parent_ = &parent;
+  window_ = platform::Use<platform::Windowing>().CreateButton(SpecFrom(parent, node),
+                                                              platform::ButtonKind::CheckBox);
+  window_->SetCheck(node.Integer("Value", 0) != 0);
+  parent.Attach(*this);
+}
+
+win::HWND CheckBox::hWnd() const { return window_ ? window_->Handle() : 0; }
+
+}  // namespace toolkit

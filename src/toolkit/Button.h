@@ -1,0 +1,39 @@
+// The standard button controls: a push button with a Click event, and a check box.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "toolkit/Control.h"
+
+namespace toolkit {
+
+class CommandButton final : public Control {
+ public:
+  ~CommandButton() override;
+  void Create(Form& parent, const LayoutNode& node) override;
+  win::HWND hWnd() const override;
+
+  std::function<void()> Click;
+  void OnCommand(win::WORD code) override;
+
+ private:
+  Form* parent_ = nullptr;
+  std::unique_ptr<platform::ButtonWindow> window_;
+};
+
+class CheckBox final : public Control {
+ public:
+  ~CheckBox() override;
+  void Create(Form& parent, const LayoutNode& node) override;
+  win::HWND hWnd() const override;
+
+  bool Value() const { return window_->GetCheck(); }
+  bool Visible() const { return window_->IsWindowVisible(); }
+
+ private:
+  Form* parent_ = nullptr;
+  std::unique_ptr<platform::ButtonWindow> window_;
+};
+
+}  // namespace toolkit

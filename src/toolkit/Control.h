@@ -1,0 +1,37 @@
+// What the toolkit's child controls share: a window created from the form's
+// layout, placed in twips, and the notifications its parent routes to it.
+#pragma once
+
+#include <string>
+
+#include "platform/Windowing.h"
+#include "toolkit/Layout.h"
+
+namespace toolkit {
+
+class Form;
+
+class Control {
+ public:
+  virtual ~Control() = default;
+
+  // Makes the control's window on the form, as its layout block describes.
+  virtual void Create(Form& parent, const LayoutNode& node) = 0;
+  virtual win::HWND hWnd() const = 0;
+
+  // Notifications from the control's window, routed here by the parent form.
+  virtual void OnCommand(win::WORD /*code*/) {}
+  virtual void OnScroll(win::WORD /*code*/) {}
+
+  const std::string& Name() const { return name_; }
+
+ protected:
+  // The layout's twips as pixels of the form's client area.
+  static platform::ChildSpec SpecFrom(const Form& parent, const LayoutNode& node);
+  void Remember(const LayoutNode& node) { name_ = node.name; }
+
+ private:
+  std::string name_;
+};
+
+}  // namespace toolkit

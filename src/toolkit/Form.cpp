@@ -1,0 +1,140 @@
+#include "toolkit/Form.h"
+
+#include <cmath>
+
+#include "platform/Screen.h"
+#include "platform/Services.h"
+#include "toolkit/Control.h"
+
+namespace toolkit {
+namespace {
+
+int TwipsToPixels(std::int64_t twips, int twipsPerPixel) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+}  // namespace
+
+int MouseButtonOf(win::UINT message, win::WPARAM wParam) {
+  switch (message) {
+    case win::WM_LBUTTONDOWN:
+    case win::WM_LBUTTONUP:
+      return 1;
+    case win::WM_RBUTTONDOWN:
+    case win::WM_RBUTTONUP:
+      return 2;
+    case win::WM_MBUTTONDOWN:
+    case win::WM_MBUTTONUP:
+      return 4;
+    default:
+      return ((wParam & win::MK_LBUTTON) ? 1 : 0) | ((wParam & win::MK_RBUTTON) ? 2 : 0) |
+             ((wParam & win::MK_MBUTTON) ? 4 : 0);
+  }
+}
+
+int ShiftOf(win::WPARAM wParam) {
+  return ((wParam & win::MK_SHIFT) ? 1 : 0) | ((wParam & win::MK_CONTROL) ? 2 : 0);
+}
+
+platform::ChildSpec Control::SpecFrom(const Form& parent, const LayoutNode& node) {
+  auto& screen = platform::Use<platform::Screen>();
+  platform::ChildSpec spec;
+  spec.parent = parent.hWnd();
+  spec.rect.left = TwipsToPixels(node.Integer("Left", 0), screen.TwipsPerPixelX());
+  spec.rect.top = TwipsToPixels(node.Integer("Top", 0), screen.TwipsPerPixelY());
+  spec.rect.width = TwipsToPixels(node.Integer("Width", 0), screen.TwipsPerPixelX());
+  spec.rect.height = TwipsToPixels(node.Integer("Height", 0), screen.TwipsPerPixelY());
+  spec.text = node.Text("Caption");
+  spec.visible = node.Bool("Visible", true);
+  spec.enabled = node.Bool("Enabled", true);
+  return spec;
+}
+
+Form::~Form() {
+  if (window_) window_->SetProcedure(nullptr);
+}
+
+void Form::Create(const LayoutNode& node) {
+  auto& screen = platform::Use<platform::Screen>();
+  platform::FormSpec spec;
+  caption_ = node.Text("Caption");
+  spec.caption = caption_;
+  spec.clientWidth = TwipsToPixels(node.Integer("ClientWidth", 0), screen.TwipsPerPixelX());
+  spec.clientHeight = TwipsToPixels(node.Integer("ClientHeight", 0), screen.TwipsPerPixelY());
+  // StartUpPosition 2: the centre of the screen.
+  spec.centered = node.Integer("StartUpPosition", 2) == 2;
+  window_ = platform::Use<platform::Windowing>().CreateForm(spec);
+  window_->SetProcedure([this](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
+    return Procedure(message, wParam, lParam);
+  });
+}
+
+win::HWND Form::hWnd() const { return window_ ? window_->Handle() : 0; }
+
+void Form::Show() {
+  // A hidden minimised window comes back minimised, as Windows shows it.
+  window_->ShowWindow(window_->IsIconic() ? win::SW_SHOWMINIMIZED : win::SW_SHOW);
+}
+
+void Form::Hide() { window_->ShowWindow(win::SW_HIDE); }
+
+bool Form::Visible() const { return window_->IsWindowVisible(); }
+
+WindowState Form::GetWindowState() const { return window_->IsIconic() ? vbMinimized : vbNormal; }
+
+void Form::SetWindowState(WindowState state) {
+  if (state == GetWindowState()) return;
+  window_->ShowWindow(state == vbMinimized ? win::SW_MINIMIZE : win::SW_RESTORE);
+}
+
+void Form::OnMessage(win::UINT message,
+                     std::function<win::LRESULT(win::WPARAM, win::LPARAM)> handler) {
+  handlers_[message] = std::move(handler);
+}
+
+void Form::Attach(Control& control) { children_[control.hWnd()] = &control; }
+
+void Form::Detach(Control& control) { children_.erase(control.hWnd()); }
+
+std::optional<win::LRESULT> Form::Procedure(win::UINT message, win::WPARAM wParam,
+                                            win::LPARAM lParam) {
+  auto& screen = platform::Use<platform::Screen>();
+  auto twipsX = [&] {
+    return static_cast<float>(win::GET_X_LPARAM(lParam) * screen.TwipsPerPixelX());
+  };
+  auto twipsY = [&] {
+    return static_cast<float>(win::GET_Y_LPARAM(lParam) * screen.TwipsPerPixelY());
+  };
+  switch (message) {
+    case win::WM_ACTIVATE:
+      if (win::LOWORD(wParam) != win::WA_INACTIVE && Activate) Activate();
+      return std::nullopt;
+    case win::WM_LBUTTONDOWN:
+    case win::WM_RBUTTONDOWN:
+    case win::WM_MBUTTONDOWN:
+      if (MouseDown) MouseDown(MouseButtonOf(message, wParam), ShiftOf(wParam), twipsX(), twipsY());
+      return 0;
+    case win::WM_MOUSEMOVE:
+      if (MouseMove) MouseMove(MouseButtonOf(message, wParam), ShiftOf(wParam), twipsX(), twipsY());
+      return 0;
+    case win::WM_COMMAND:
+    case win::WM_HSCROLL: {
+      const auto child = children_.find(static_cast<win::HWND>(lParam));
+      if (child == children_.end()) break;
+      if (message == win::WM_COMMAND) {
+        child->second->OnCommand(win::HIWORD(wParam));
+      } else {
+        child->second->OnScroll(win::LOWORD(wParam));
+      }
+      return 0;
+    }
+    default:
+      break;
+  }
+  if (const auto handler = handlers_.find(message); handler != handlers_.end()) {
+    return handler->second(wParam, lParam);
+  }
+  return std::nullopt;
+}
+
+}  // namespace toolkit

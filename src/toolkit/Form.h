@@ -1,0 +1,65 @@
+// A top-level window of the toolkit: its state (normal, minimised), its
+// visibility, and its events, decoded from the window's own messages.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/Windowing.h"
+#include "toolkit/Layout.h"
+
+namespace toolkit {
+
+class Control;
+
+enum WindowState { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
+
+class Form {
+ public:
+  Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  ~Form();
+
+  // Makes the window from the form's layout block (hidden, as after loading).
+  void Create(const LayoutNode& node);
+  win::HWND hWnd() const;
+  const std::string& Caption() const { return caption_; }
+
+  void Show();
+  void Hide();
+  bool Visible() const;
+  WindowState GetWindowState() const;
+  void SetWindowState(WindowState state);
+
+  // Events, with positions in twips as the form's scale unit gives them.
+  std::function<void()> Activate;
+  std::function<void(int Button, int Shift, float X, float Y)> MouseDown;
+  std::function<void(int Button, int Shift, float X, float Y)> MouseMove;
+
+  // Any other message the owner of the form wants to handle itself.
+  void OnMessage(win::UINT message, std::function<win::LRESULT(win::WPARAM, win::LPARAM)> handler);
+
+  // Child controls receive their notifications through their form.
+  void Attach(Control& control);
+  void Detach(Control& control);
+
+  platform::FormWindow& Window() { return *window_; }
+
+ private:
+  std::optional<win::LRESULT> Procedure(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+
+  std::unique_ptr<platform::FormWindow> window_;
+  std::string caption_;
+  std::map<win::HWND, Control*> children_;
+  std::map<win::UINT, std::function<win::LRESULT(win::WPARAM, win::LPARAM)>> handlers_;
+};
+
+// Button and Shift of a mouse message as the toolkit reports them:
+// Button 1 left, 2 right, 4 middle (a sum in moves); Shift 1 Shift, 2 Ctrl.
+int MouseButtonOf(win::UINT message, win::WPARAM wParam);
+int ShiftOf(win::WPARAM wParam);
+
+}  // namespace toolkit

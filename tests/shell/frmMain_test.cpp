@@ -1,0 +1,159 @@
+// Start-up, the single-copy rule, the wake-up poll and hiding to the tray.
+#include "shell/frmMain.h"
+
+#include <gtest/gtest.h>
+
+#include "support/sim/ProgramFixture.h"
+
+namespace {
+
+using testing_support::ProgramTest;
+
+class MainWindow : public ProgramTest {};
+
+TEST_F(MainWindow, StartsShownAndActivated) {
+  ASSERT_TRUE(StartProgram());
+  EXPECT_TRUE(Window().IsWindowVisible());
+  EXPECT_FALSE(Window().IsIconic());
+  EXPECT_TRUE(Main().Activated);
+  EXPECT_EQ(Window().Text(), "KV-3050P Setup");
+  EXPECT_EQ(world_.registry.OpenKeyCount(), 0);
+}
+
+TEST_F(MainWindow, ASecondCopyWakesTheFirstAndEndsWithoutATrace) {
+  world_.process.anotherInstance = true;
+  Store("ScrollLine", "7");
+  EXPECT_FALSE(StartProgram());
+  EXPECT_EQ(world_.process.exitCode, 0u);
+  EXPECT_EQ(Stored("DoPopup"), "1");
+  EXPECT_FALSE(Window().IsWindowVisible());
+  EXPECT_TRUE(Window().ShowCommands().empty());
+  EXPECT_TRUE(world_.mouse.Calls().empty()) << "a second copy changes no mouse parameter";
+  EXPECT_TRUE(world_.windowing.messageBoxes.empty());
+  EXPECT_EQ(world_.timers.ActiveCount(), 1) << "only the window's own poll timer exists";
+}
+
+TEST_F(MainWindow, TheTrayStartHidesTheWindowAtItsFirstActivation) {
+  struct Case {
+    const char* commandLine;
+    bool hidden;
+  };
+  for (const Case& c :
+       {Case{"KV3050PSetup.exe -TRAY", true},
+        Case{"\"C:\\Program Files\\KV\\KV3050PSetup.exe\" -TRAY", true},
+        Case{"KV3050PSetup.exe -tray", false}, Case{"KV3050PSetup.exe -TRAY now", false},
+        Case{"KV3050PSetup.exe", false}}) {
+    testing_support::SimWorld world;
+    world.process.commandLine = c.commandLine;
+    frmMain window;
+    ASSERT_TRUE(window.Start());
+    auto& form = *world.windowing.Form(window.form.hWnd());
+    EXPECT_EQ(!form.IsWindowVisible(), c.hidden) << c.commandLine;
+    EXPECT_EQ(form.IsIconic(), c.hidden) << c.commandLine;
+    EXPECT_TRUE(window.Activated);
+  }
+}
+
+TEST_F(MainWindow, TheWakeUpFlagBringsTheWindowBackWithinASecond) {
+  world_.process.commandLine = "KV3050PSetup.exe -TRAY";
+  ASSERT_TRUE(StartProgram());
+  ASSERT_FALSE(Window().IsWindowVisible());
+  Store("DoPopup", "1");
+  world_.timers.Advance(999);
+  EXPECT_FALSE(Window().IsWindowVisible());
+  world_.timers.Advance(1);
+  EXPECT_TRUE(Window().IsWindowVisible());
+  EXPECT_FALSE(Window().IsIconic());
+  EXPECT_EQ(Stored("DoPopup"), "0");
+}
+
+TEST_F(MainWindow, OnlyTheExactTextOneIsAWakeUp) {
+  ASSERT_TRUE(StartProgram());
+  Main().form.SetWindowState(toolkit::vbMinimized);
+  for (const char* text : {"0", "", "2", "11", "yes"}) {
+    Store("DoPopup", text);
+    world_.timers.Advance(1000);
+    EXPECT_TRUE(Window().IsIconic()) << "DoPopup \"" << text << "\"";
+    EXPECT_EQ(Stored("DoPopup"), text) << "a flag that is no wake-up stays as it is";
+  }
+  Store("DoPopup", " 1 ");  // another writer's spaces are trimmed by the store
+  world_.timers.Advance(1000);
+  EXPECT_FALSE(Window().IsIconic());
+}
+
+TEST_F(MainWindow, AWakeUpLeavesAShownWindowWhereItIs) {
+  ASSERT_TRUE(StartProgram());
+  const auto commands = Window().ShowCommands().size();
+  Store("DoPopup", "1");
+  world_.timers.Advance(1000);
+  EXPECT_EQ(Window().ShowCommands().size(), commands) << "a visible window is not raised";
+  EXPECT_EQ(Stored("DoPopup"), "0");
+}
+
+TEST_F(MainWindow, AFlagLeftFromAnEarlierRunWakesTheNextCopyAtItsFirstTick) {
+  Store("DoPopup", "1");
+  world_.process.commandLine = "KV3050PSetup.exe -TRAY";
+  ASSERT_TRUE(StartProgram());
+  EXPECT_FALSE(Window().IsWindowVisible());
+  world_.timers.Advance(1000);
+  EXPECT_TRUE(Window().IsWindowVisible());
+  EXPECT_EQ(Stored("DoPopup"), "0");
+}
+
+TEST_F(MainWindow, CancelHidesToTheTrayAndStoresNothing) {
+  ASSERT_TRUE(StartProgram());
+  world_.windowing.Combo(Main().cmbLButton.hWnd())->UserChooses("Right Button");
+  const auto stored = StoredInOrder();
+  ASSERT_TRUE(world_.windowing.Button(Main().btnCancel.hWnd())->UserClicks());
+  EXPECT_FALSE(Window().IsWindowVisible());
+  EXPECT_TRUE(Window().IsIconic());
+  EXPECT_EQ(StoredInOrder(), stored);
+  EXPECT_TRUE(world_.mouse.swapped) << "nothing is undone";
+  EXPECT_EQ(Main().cmbLButton.Text(), "Right Button") << "the controls keep their values";
+}
+
+TEST_F(MainWindow, HidingAnAlreadyMinimisedWindowLeavesItVisible) {
+  ASSERT_TRUE(StartProgram());
+  Main().form.SetWindowState(toolkit::vbMinimized);
+  world_.windowing.Button(Main().btnCancel.hWnd())->UserClicks();
+  EXPECT_TRUE(Window().IsWindowVisible());
+}
+
+TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
+  ASSERT_TRUE(StartProgram());
+  struct Case {
+    win::HWND handle;
+    platform::PixelRect pixels;
+  };
+  for (const Case& c : {Case{Main().cmbLButton.hWnd(), {160, 112, 105, 20}},
+                        Case{Main().scrSpeed.hWnd(), {37, 388, 531, 14}},
+                        Case{Main().scrClickSpeed.hWnd(), {38, 454, 246, 14}},
+                        Case{Main().scrWheelScroll.hWnd(), {321, 455, 246, 14}},
+                        Case{Main().btnClose.hWnd(), {563, 22, 15, 15}},
+                        Case{Main().btnApply.hWnd(), {508, 506, 57, 23}}}) {
+    EXPECT_EQ(world_.windowing.Combo(c.handle) != nullptr
+                  ? world_.windowing.Combo(c.handle)->WindowRect()
+              : world_.windowing.Scroll(c.handle) != nullptr
+                  ? world_.windowing.Scroll(c.handle)->WindowRect()
+                  : world_.windowing.Button(c.handle)->WindowRect(),
+              c.pixels);
+  }
+  EXPECT_EQ(Window().WindowRect(), (platform::PixelRect{340, 238, 600, 548}));
+  EXPECT_FALSE(world_.windowing.Button(Main().chkAccelator.hWnd())->IsWindowVisible());
+  EXPECT_FALSE(world_.windowing.Combo(Main().cmbRButton.hWnd())->UserChooses("Left Button"))
+      << "the secondary button's box cannot be opened";
+  EXPECT_EQ(world_.windowing.Combo(Main().cmbWButton.hWnd())->BackColor(), 0xE0E0E0u);
+}
+
+TEST_F(MainWindow, TheKeyboardVisitsTheControlsInTabOrder) {
+  ASSERT_TRUE(StartProgram());
+  const std::vector<win::HWND> expected = {
+      Main().scrSpeed.hWnd(),    Main().scrClickSpeed.hWnd(), Main().scrWheelScroll.hWnd(),
+      Main().btnMin.hWnd(),      Main().btnOK.hWnd(),         Main().btnClose.hWnd(),
+      Main().btnCancel.hWnd(),   Main().btnApply.hWnd(),      Main().cmbLButton.hWnd(),
+      Main().cmbRButton.hWnd(),  Main().cmbWButton.hWnd(),    Main().cmbXButton1.hWnd(),
+      Main().cmbXButton2.hWnd(), Main().chkAccelator.hWnd(),  Main().btnHomepage.hWnd()};
+  EXPECT_EQ(world_.windowing.Children(Main().form.hWnd()), expected);
+}
+
+}  // namespace

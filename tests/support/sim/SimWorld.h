@@ -1,0 +1,36 @@
+// Every platform service as a fresh sim, installed for one test: the whole
+// program can be started and driven without Windows.
+#pragma once
+
+#include "platform/Services.h"
+#include "platform/sim/SimMouseParams.h"
+#include "platform/sim/SimProcess.h"
+#include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimResources.h"
+#include "platform/sim/SimScreen.h"
+#include "platform/sim/SimTimers.h"
+#include "platform/sim/SimWindowing.h"
+
+namespace testing_support {
+
+struct SimWorld {
+  SimWorld();
+
+  sim::SimRegistry registry;
+  sim::SimMouseParams mouse;
+  sim::SimScreen screen;
+  sim::SimTimers timers;
+  sim::SimWindowing windowing;
+  sim::SimProcess process;
+  sim::SimResources resources;
+
+  platform::Install<platform::Registry> useRegistry{registry};
+  platform::Install<platform::MouseParams> useMouse{mouse};
+  platform::Install<platform::Screen> useScreen{screen};
+  platform::Install<platform::Timers> useTimers{timers};
+  platform::Install<platform::Windowing> useWindowing{windowing};
+  platform::Install<platform::Process> useProcess{process};
+  platform::Install<platform::Resources> useResources{resources};
+};
+
+}  // namespace testing_support
