@@ -1,0 +1,85 @@
+# Shared steps of the end-to-end scripts: run the real program and the probe
+# under Wine on the current display, record each check, write a report that
+# counts them (reports/<script>.xml, in the GoogleTest format).
+set -uo pipefail
+
+: "${KV_ROOT:?}" "${KV_EXE:?}" "${KV_PROBE:?}" "${KV_REPORTS:?}" "${DISPLAY:?needs a display}"
+export WINEPREFIX="${WINEPREFIX:-$KV_ROOT/build/wineprefix}" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+E2E_NAME="$(basename "$0" .sh)"
+E2E_PASSED=0
+E2E_FAILED=0
+E2E_CASES=""
+TITLE="KV-3050P Setup"
+MOUSE_KEY='HKCU\Control Panel\Mouse'
+
+wine_run() { "$KV_ROOT/tools/wine-run" "$@"; }
+probe() { wine_run "$KV_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+# check NAME COMMAND...: one case of the report.
+check() {
+  local name="$1"
+  shift
+  if "$@"; then
+    E2E_PASSED=$((E2E_PASSED + 1))
+    echo "  ok   $name"
+    E2E_CASES+="    <testcase name=\"$name\" status=\"run\" classname=\"$E2E_NAME\"/>"$'\n'
+  else
+    E2E_FAILED=$((E2E_FAILED + 1))
+    echo "  FAIL $name"
+    E2E_CASES+="    <testcase name=\"$name\" status=\"run\" classname=\"$E2E_NAME\"><failure message=\"failed\"/></testcase>"$'\n'
+  fi
+}
+
+finish() {
+  stop_wine
+  mkdir -p "$KV_REPORTS"
+  local total=$((E2E_PASSED + E2E_FAILED))
+  cat >"$KV_REPORTS/$E2E_NAME.xml" <<XML
+<?xml version="1.0" encoding="UTF-8"?>
+<testsuites tests="$total" failures="$E2E_FAILED" disabled="0" errors="0" name="$E2E_NAME">
+  <testsuite name="$E2E_NAME" tests="$total" failures="$E2E_FAILED" disabled="0" errors="0">
+$E2E_CASES  </testsuite>
+</testsuites>
+XML
+  echo "$E2E_NAME: $E2E_PASSED passed, $E2E_FAILED failed"
+  [ "$E2E_FAILED" -eq 0 ]
+}
+
+stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+
+# Starts the program in the background with the given arguments.
+start_program() {
+  wine_run "$KV_EXE" "$@" >/dev/null 2>&1 &
+  PROGRAM_PID=$!
+}
+
+# Waits until a window of the title exists with the class (and visibility) asked for.
+wait_for() {
+  local pattern="$1" seconds="${2:-30}"
+  local deadline=$((SECONDS + seconds))
+  while [ $SECONDS -lt $deadline ]; do
+    probe windows "$TITLE" | grep -q -E "$pattern" && return 0
+    sleep 0.3
+  done
+  return 1
+}
+
+main_window() { probe windows "$TITLE" | grep '^KV3050PSetupForm '; }
+
+# Clicks at a point of the main window given in its own pixels.
+click_in_main() {
+  local x="$1" y="$2" button="${3:-1}"
+  read -r _ _ _ left top _ _ < <(main_window)
+  xdotool mousemove $((left + x)) $((top + y)) sleep 0.2 click "$button"
+}
+
+reg_value() {
+  wine_run reg query "$MOUSE_KEY" /v "$1" 2>/dev/null | tr -d '\r' |
+    awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
+}
+
+reg_set() { wine_run reg add "$MOUSE_KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
+reg_delete() { wine_run reg delete "$MOUSE_KEY" /v "$1" /f >/dev/null 2>&1 || true; }
+
+stop_wine
