@@ -9,6 +9,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32Windowing.h"
 #include "shell/frmMain.h"
@@ -39,6 +40,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   win32::Win32Windowing windowing;
   win32::Win32Process process;
   win32::Win32Resources resources;
+  win32::Win32Shell shell;
   platform::Install<platform::Registry> useRegistry(registry);
   platform::Install<platform::MouseParams> useMouseParams(mouseParams);
   platform::Install<platform::Screen> useScreen(screen);
@@ -46,6 +48,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   platform::Install<platform::Windowing> useWindowing(windowing);
   platform::Install<platform::Process> useProcess(process);
   platform::Install<platform::Resources> useResources(resources);
+  platform::Install<platform::Shell> useShell(shell);
 
   try {
     frmMain window;

@@ -181,6 +181,17 @@ class Windowing {
   // Modal: the thread's message loop (and the mouse hook) keeps running.
   virtual int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
                           win::UINT type) = 0;
+
+  // Queues a message for the window; it is handled when the UI thread's
+  // message loop next runs.
+  virtual win::BOOL PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                 win::LPARAM lParam) = 0;
+  // Delivers a message now, default processing included.
+  virtual win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                    win::LPARAM lParam) = 0;
+  virtual win::BOOL ReleaseCapture() = 0;
+  // The session-wide number of a named message, the same in every process.
+  virtual win::UINT RegisterWindowMessageA(const std::string& name) = 0;
 };
 
 }  // namespace platform

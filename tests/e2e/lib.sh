@@ -16,17 +16,22 @@ MOUSE_KEY='HKCU\Control Panel\Mouse'
 wine_run() { "$KV_ROOT/tools/wine-run" "$@"; }
 probe() { wine_run "$KV_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 
+xml_escape() {
+  printf '%s' "$1" | sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g' -e 's/"/\&quot;/g'
+}
+
 # check NAME COMMAND...: one case of the report.
 check() {
-  local name="$1"
+  local title="$1" name
+  name="$(xml_escape "$1")"
   shift
   if "$@"; then
     E2E_PASSED=$((E2E_PASSED + 1))
-    echo "  ok   $name"
+    echo "  ok   $title"
     E2E_CASES+="    <testcase name=\"$name\" status=\"run\" classname=\"$E2E_NAME\"/>"$'\n'
   else
     E2E_FAILED=$((E2E_FAILED + 1))
-    echo "  FAIL $name"
+    echo "  FAIL $title"
     E2E_CASES+="    <testcase name=\"$name\" status=\"run\" classname=\"$E2E_NAME\"><failure message=\"failed\"/></testcase>"$'\n'
   fi
 }

@@ -204,6 +204,49 @@ int SimWindowing::MessageBoxA(win::HWND owner, const std::string& text, const st
   return (type & 0xF) == win::MB_YESNO ? win::IDNO : win::IDOK;
 }
 
+win::BOOL SimWindowing::PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                     win::LPARAM lParam) {
+  if (Form(window) == nullptr) return win::FALSE;
+  posted_.push_back({window, message, wParam, lParam});
+  return win::TRUE;
+}
+
+win::LRESULT SimWindowing::SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                        win::LPARAM lParam) {
+  SimFormWindow* form = Form(window);
+  if (form == nullptr) return 0;
+  if (const auto result = form->Send(message, wParam, lParam)) return *result;
+  defaultProcessed.push_back({window, message, wParam, lParam});
+  return 0;
+}
+
+win::BOOL SimWindowing::ReleaseCapture() {
+  ++captureReleases;
+  return win::TRUE;
+}
+
+win::UINT SimWindowing::RegisterWindowMessageA(const std::string& name) {
+  // Registered messages live in 0xC000..0xFFFF; names match without case.
+  std::string key;
+  for (char c : name) key.push_back(static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c));
+  const auto found = registered_.find(key);
+  if (found != registered_.end()) return found->second;
+  const auto number = static_cast<win::UINT>(0xC000 + registered_.size());
+  registered_[key] = number;
+  return number;
+}
+
+int SimWindowing::DispatchPosted() {
+  int ran = 0;
+  while (!posted_.empty()) {
+    const Posted next = posted_.front();
+    posted_.pop_front();
+    if (SimFormWindow* form = Form(next.window)) form->Send(next.message, next.wParam, next.lParam);
+    ++ran;
+  }
+  return ran;
+}
+
 namespace {
 
 template <class Wanted>

@@ -171,6 +171,28 @@ class SimWindowing final : public platform::Windowing {
                                                        platform::ButtonKind kind) override;
   int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
                   win::UINT type) override;
+  win::BOOL PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                         win::LPARAM lParam) override;
+  win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                            win::LPARAM lParam) override;
+  win::BOOL ReleaseCapture() override;
+  win::UINT RegisterWindowMessageA(const std::string& name) override;
+
+  // Runs the message loop once over what is posted: every queued message,
+  // and those the handlers post meanwhile, in order. Answers how many ran.
+  int DispatchPosted();
+  std::size_t PostedCount() const { return posted_.size(); }
+
+  // Sent messages that reached the default processing, and capture releases.
+  struct Sent {
+    win::HWND window;
+    win::UINT message;
+    win::WPARAM wParam;
+    win::LPARAM lParam;
+    bool operator==(const Sent&) const = default;
+  };
+  std::vector<Sent> defaultProcessed;
+  int captureReleases = 0;
 
   // Windows by handle, for tests to act on and inspect (null when absent or
   // of another kind).
@@ -193,6 +215,14 @@ class SimWindowing final : public platform::Windowing {
  private:
   friend class SimWindowBase;
   win::HWND NextHandle();
+  struct Posted {
+    win::HWND window;
+    win::UINT message;
+    win::WPARAM wParam;
+    win::LPARAM lParam;
+  };
+  std::deque<Posted> posted_;
+  std::map<std::string, win::UINT> registered_;
   std::map<win::HWND, SimWindowBase*> windows_;
   std::vector<win::HWND> order_;  // creation order
   win::HWND next_ = 0x10010;

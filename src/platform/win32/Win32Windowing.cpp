@@ -245,4 +245,20 @@ int Win32Windowing::MessageBoxA(win::HWND owner, const std::string& text,
   return ::MessageBoxA(H(owner), text.c_str(), caption.c_str(), type);
 }
 
+win::BOOL Win32Windowing::PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                       win::LPARAM lParam) {
+  return ::PostMessageA(H(window), message, wParam, lParam);
+}
+
+win::LRESULT Win32Windowing::SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                          win::LPARAM lParam) {
+  return ::SendMessageA(H(window), message, wParam, lParam);
+}
+
+win::BOOL Win32Windowing::ReleaseCapture() { return ::ReleaseCapture(); }
+
+win::UINT Win32Windowing::RegisterWindowMessageA(const std::string& name) {
+  return ::RegisterWindowMessageA(name.c_str());
+}
+
 }  // namespace win32

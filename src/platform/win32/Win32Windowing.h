@@ -18,6 +18,12 @@ class Win32Windowing final : public platform::Windowing {
                                                        platform::ButtonKind kind) override;
   int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
                   win::UINT type) override;
+  win::BOOL PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                         win::LPARAM lParam) override;
+  win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
+                            win::LPARAM lParam) override;
+  win::BOOL ReleaseCapture() override;
+  win::UINT RegisterWindowMessageA(const std::string& name) override;
 };
 
 }  // namespace win32

@@ -8,6 +8,7 @@
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimResources.h"
 #include "platform/sim/SimScreen.h"
+#include "platform/sim/SimShell.h"
 #include "platform/sim/SimTimers.h"
 #include "platform/sim/SimWindowing.h"
 
@@ -23,6 +24,7 @@ struct SimWorld {
   sim::SimWindowing windowing;
   sim::SimProcess process;
   sim::SimResources resources;
+  sim::SimShell shell;
 
   platform::Install<platform::Registry> useRegistry{registry};
   platform::Install<platform::MouseParams> useMouse{mouse};
@@ -31,6 +33,7 @@ struct SimWorld {
   platform::Install<platform::Windowing> useWindowing{windowing};
   platform::Install<platform::Process> useProcess{process};
   platform::Install<platform::Resources> useResources{resources};
+  platform::Install<platform::Shell> useShell{shell};
 };
 
 }  // namespace testing_support
