@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 
@@ -64,6 +65,10 @@ constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOW = 5;
 constexpr int SW_MINIMIZE = 6;
 constexpr int SW_RESTORE = 9;
+
+// TrackPopupMenu flags: left-aligned at the point, items chosen with the left button.
+constexpr UINT TPM_LEFTALIGN = 0x0000;
+constexpr UINT TPM_LEFTBUTTON = 0x0000;
 
 // MessageBox styles and answers.
 constexpr UINT MB_OK = 0x0;
@@ -123,6 +128,8 @@ class Window {
 class FormWindow : public Window {
  public:
   virtual void SetProcedure(WindowProcedure procedure) = 0;
+  // The window's icon, big and small (WM_SETICON); 0 for none.
+  virtual void SetIcon(win::HICON icon) = 0;
   virtual void SetWindowTextA(const std::string& text) = 0;
   virtual bool IsIconic() const = 0;
 };
@@ -190,6 +197,12 @@ class Windowing {
   virtual win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                                     win::LPARAM lParam) = 0;
   virtual win::BOOL ReleaseCapture() = 0;
+  // A popup menu of these items at the pointer, owned by the window; runs
+  // modally and answers the index of the item chosen, or -1.
+  virtual int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+                             win::HWND owner) = 0;
+  // An icon resource of the program at the system's large icon size; 0 when missing.
+  virtual win::HICON LoadIconA(const std::string& resourceName) = 0;
   // The session-wide number of a named message, the same in every process.
   virtual win::UINT RegisterWindowMessageA(const std::string& name) = 0;
 };

@@ -8,7 +8,11 @@
 #include "mouse/mod_Registry.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
+#include "platform/Screen.h"
 #include "platform/Services.h"
+#include "platform/Shell.h"
+#include "shell/frmMenu.h"
+#include "shell/mod_Tray.h"
 #include "toolkit/CommandLine.h"
 
 namespace {
@@ -32,10 +36,25 @@ frmMain::frmMain() {
                               scrSpeed, scrClickSpeed, scrWheelScroll},
       [this] { return Activated; }, [this](const std::string& text) { Message(text, win::MB_OK); });
   form.Activate = [this] { Form_Activate(); };
+  form.MouseDown = [this](int button, int shift, float x, float y) {
+    Form_MouseDown(button, shift, x, y);
+  };
+  form.MouseMove = [this](int button, int shift, float x, float y) {
+    Form_MouseMove(button, shift, x, y);
+  };
+  // Sent to every top-level window when the shell's taskbar is (re)created.
+  form.OnMessage(platform::Use<platform::Windowing>().RegisterWindowMessageA("TaskbarCreated"),
+                 [this](win::WPARAM, win::LPARAM) {
+                   TaskbarCreated();
+                   return win::LRESULT{0};
+                 });
   Timer1.OnTimer = [this] { Timer1_Timer(); };
   btnApply.Click = [this] { btnApply_Click(); };
   btnOK.Click = [this] { btnOK_Click(); };
   btnCancel.Click = [this] { btnCancel_Click(); };
+  btnMin.Click = [this] { btnMin_Click(); };
+  btnClose.Click = [this] { btnClose_Click(); };
+  btnHomepage.Click = [this] { btnHomepage_Click(); };
   current = this;
 }
 
@@ -132,7 +151,37 @@ void frmMain::Form_Activate() {
   Activated = true;
   const std::string arguments =
       toolkit::CommandArguments(platform::Use<platform::Process>().GetCommandLineA());
-  if (arguments == "-TRAY") HideToTray();
+  if (arguments == "-TRAY") {
+    AddTrayIconToWindow();
+    HideToTray();
+  }
+}
+
+void frmMain::Form_MouseDown(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
+  if (Button != 1) return;
+  // Pressing the window's own surface is pressing a title bar: the system
+  // moves the window with the pointer until the button is released.
+  auto& windowing = platform::Use<platform::Windowing>();
+  windowing.ReleaseCapture();
+  windowing.SendMessageA(form.hWnd(), win::WM_NCLBUTTONDOWN, win::HTCAPTION, 0);
+}
+
+void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/) {
+  // The icon's notifications arrive as mouse moves whose x is the mouse
+  // message over the icon.
+  const int twipsPerPixel = platform::Use<platform::Screen>().TwipsPerPixelX();
+  const int mouseMessage = static_cast<int>(X) / twipsPerPixel;
+  switch (
+      mod_Tray::DecodeTrayNotification(form.GetWindowState() == toolkit::vbNormal, mouseMessage)) {
+    case mod_Tray::TrayAction::PopupMenu:
+      form.PopupMenu(frmMenu::Get().mnuMain);
+      break;
+    case mod_Tray::TrayAction::ShowWindow:
+      ShowWindow();
+      break;
+    case mod_Tray::TrayAction::None:
+      break;
+  }
 }
 
 void frmMain::Timer1_Timer() {
@@ -145,6 +194,32 @@ void frmMain::ShowWindow() {
   if (form.GetWindowState() == toolkit::vbMinimized) {
     form.SetWindowState(toolkit::vbNormal);
     form.Show();
+  }
+  mod_Tray::RemoveTrayIcon();
+}
+
+void frmMain::ProgramEnd() {
+  if (Message("Do you want to exit this program?", win::MB_YESNO) != win::IDYES) return;
+  // No dead icon stays behind in the notification area.
+  mod_Tray::RemoveTrayIcon();
+  platform::Use<platform::Process>().ExitProcess(0);
+}
+
+void frmMain::GoHomePage() {
+  const std::string address = std::string("\"") + kHomePage + "\"";
+  platform::Use<platform::Shell>().ShellExecuteA(form.hWnd(), nullptr, address.c_str(), nullptr,
+                                                 "\"\"", win::SW_SHOWMAXIMIZED);
+}
+
+void frmMain::AddTrayIconToWindow() {
+  mod_Tray::AddTrayIcon(form.hWnd(), form.Icon(), kAppTitle, kTrayCallbackMessage);
+}
+
+void frmMain::TaskbarCreated() {
+  // A new notification area knows no icons: put ours back while the window
+  // lives in the tray, or the program could no longer be reached.
+  if (!form.Visible() && form.GetWindowState() == toolkit::vbMinimized) {
+    mod_Tray::RestoreTrayIcon();
   }
 }
 
@@ -161,10 +236,23 @@ void frmMain::btnApply_Click() {
 
 void frmMain::btnOK_Click() {
   panel_->SaveSettings();
+  AddTrayIconToWindow();
   HideToTray();
 }
 
-void frmMain::btnCancel_Click() { HideToTray(); }
+void frmMain::btnCancel_Click() {
+  AddTrayIconToWindow();
+  HideToTray();
+}
+
+void frmMain::btnMin_Click() { form.SetWindowState(toolkit::vbMinimized); }
+
+void frmMain::btnClose_Click() {
+  AddTrayIconToWindow();
+  HideToTray();
+}
+
+void frmMain::btnHomepage_Click() { GoHomePage(); }
 
 int frmMain::Message(const std::string& text, win::UINT style) {
   return platform::Use<platform::Windowing>().MessageBoxA(form.hWnd(), text, kAppTitle, style);

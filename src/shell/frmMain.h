@@ -20,6 +20,12 @@ inline constexpr char kAppTitle[] = "KV-3050P Setup";
 // The name of the window's layout among the program's resources.
 inline constexpr char kMainLayoutResource[] = "FRMMAIN_LAYOUT";
 
+// The maker's home page, opened by the logo and the tray menu.
+inline constexpr char kHomePage[] = "http://www.ombrix.com/";
+
+// The notification icon talks to the window with the mouse-move message.
+inline constexpr win::UINT kTrayCallbackMessage = 0x200;
+
 class frmMain {
  public:
   // Creates the window and its controls from the layout; throws
@@ -38,6 +44,8 @@ class frmMain {
 
   // Public operations.
   void ShowWindow();
+  void ProgramEnd();
+  void GoHomePage();
 
   bool Activated = false;
 
@@ -64,11 +72,18 @@ class frmMain {
   void CreateControls();
   void Form_Load();
   void Form_Activate();
+  void Form_MouseDown(int Button, int Shift, float X, float Y);
+  void Form_MouseMove(int Button, int Shift, float X, float Y);
   void Timer1_Timer();
   void HideToTray();
+  void AddTrayIconToWindow();
+  void TaskbarCreated();
   void btnApply_Click();
   void btnOK_Click();
   void btnCancel_Click();
+  void btnMin_Click();
+  void btnClose_Click();
+  void btnHomepage_Click();
   int Message(const std::string& text, win::UINT style);
 
   std::unique_ptr<SettingsPanel> panel_;

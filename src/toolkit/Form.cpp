@@ -67,6 +67,21 @@ void Form::Create(const LayoutNode& node) {
   window_->SetProcedure([this](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
     return Procedure(message, wParam, lParam);
   });
+  if (const std::string icon = node.Text("Icon"); icon.rfind("res:", 0) == 0) {
+    icon_ = platform::Use<platform::Windowing>().LoadIconA(icon.substr(4));
+    window_->SetIcon(icon_);
+  }
+}
+
+void Form::PopupMenu(Menu& menu) {
+  std::vector<std::string> captions;
+  for (const MenuItem& item : menu.Items()) captions.push_back(item.caption);
+  const int chosen = platform::Use<platform::Windowing>().TrackPopupMenu(
+      captions, win::TPM_LEFTALIGN | win::TPM_LEFTBUTTON, hWnd());
+  if (chosen < 0 || chosen >= static_cast<int>(menu.Items().size())) return;
+  // A copy: the handler may be replaced while it runs.
+  const std::function<void()> click = menu.Items()[static_cast<std::size_t>(chosen)].Click;
+  if (click) click();
 }
 
 win::HWND Form::hWnd() const { return window_ ? window_->Handle() : 0; }

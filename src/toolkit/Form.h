@@ -9,6 +9,7 @@
 
 #include "platform/Windowing.h"
 #include "toolkit/Layout.h"
+#include "toolkit/Menu.h"
 
 namespace toolkit {
 
@@ -33,6 +34,12 @@ class Form {
   bool Visible() const;
   WindowState GetWindowState() const;
   void SetWindowState(WindowState state);
+  // The window's icon, from the layout's "Icon = res:NAME"; 0 for none.
+  win::HICON Icon() const { return icon_; }
+
+  // Pops the menu's items up at the pointer, this window their owner, and
+  // runs the Click of the item chosen.
+  void PopupMenu(Menu& menu);
 
   // Events, with positions in twips as the form's scale unit gives them.
   std::function<void()> Activate;
@@ -53,6 +60,7 @@ class Form {
 
   std::unique_ptr<platform::FormWindow> window_;
   std::string caption_;
+  win::HICON icon_ = 0;
   std::map<win::HWND, Control*> children_;
   std::map<win::UINT, std::function<win::LRESULT(win::WPARAM, win::LPARAM)>> handlers_;
 };

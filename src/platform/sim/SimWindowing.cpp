@@ -225,6 +225,22 @@ win::BOOL SimWindowing::ReleaseCapture() {
   return win::TRUE;
 }
 
+int SimWindowing::TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+                                 win::HWND owner) {
+  popups.push_back({items, flags, owner});
+  if (menuChoices.empty()) return -1;
+  const std::string choice = menuChoices.front();
+  menuChoices.pop_front();
+  const auto found = std::find(items.begin(), items.end(), choice);
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+win::HICON SimWindowing::LoadIconA(const std::string& resourceName) {
+  const auto found = std::find(iconResources.begin(), iconResources.end(), resourceName);
+  if (found == iconResources.end()) return 0;
+  return 0x70000 + static_cast<win::HICON>(found - iconResources.begin()) * 4;
+}
+
 win::UINT SimWindowing::RegisterWindowMessageA(const std::string& name) {
   // Registered messages live in 0xC000..0xFFFF; names match without case.
   std::string key;

@@ -49,6 +49,8 @@ class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
   void SetProcedure(platform::WindowProcedure procedure) override;
   void SetWindowTextA(const std::string& text) override { text_ = text; }
   bool IsIconic() const override { return iconic_; }
+  void SetIcon(win::HICON icon) override { icon_ = icon; }
+  win::HICON Icon() const { return icon_; }
 
   // Sends a message to the window procedure, as SendMessage would.
   std::optional<win::LRESULT> Send(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
@@ -62,6 +64,7 @@ class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
 
   platform::WindowProcedure procedure_;
   std::string text_;
+  win::HICON icon_ = 0;
   bool iconic_ = false;
   bool active_ = false;
   std::vector<int> showCommands_;
@@ -176,6 +179,9 @@ class SimWindowing final : public platform::Windowing {
   win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                             win::LPARAM lParam) override;
   win::BOOL ReleaseCapture() override;
+  int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+                     win::HWND owner) override;
+  win::HICON LoadIconA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
 
   // Runs the message loop once over what is posted: every queued message,
@@ -193,6 +199,20 @@ class SimWindowing final : public platform::Windowing {
   };
   std::vector<Sent> defaultProcessed;
   int captureReleases = 0;
+
+  // Popup menus shown so far, and the item the user picks in each (by
+  // caption; an empty script closes the menu without a choice).
+  struct Popup {
+    std::vector<std::string> items;
+    win::UINT flags;
+    win::HWND owner;
+    bool operator==(const Popup&) const = default;
+  };
+  std::vector<Popup> popups;
+  std::deque<std::string> menuChoices;
+
+  // Icon resources the program has; LoadIconA hands out a handle for each.
+  std::vector<std::string> iconResources{"APPICON"};
 
   // Windows by handle, for tests to act on and inspect (null when absent or
   // of another kind).

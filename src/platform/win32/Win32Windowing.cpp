@@ -72,6 +72,10 @@ class FormWindow final : public Win32Window<platform::FormWindow> {
   }
   void SetWindowTextA(const std::string& text) override { ::SetWindowTextA(handle_, text.c_str()); }
   bool IsIconic() const override { return ::IsIconic(handle_) != FALSE; }
+  void SetIcon(win::HICON icon) override {
+    ::SendMessageA(handle_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(icon));
+    ::SendMessageA(handle_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
+  }
 
  private:
   static void RegisterClassOnce() {
@@ -256,6 +260,30 @@ win::LRESULT Win32Windowing::SendMessageA(win::HWND window, win::UINT message, w
 }
 
 win::BOOL Win32Windowing::ReleaseCapture() { return ::ReleaseCapture(); }
+
+int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+                                   win::HWND owner) {
+  HMENU menu = ::CreatePopupMenu();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    ::AppendMenuA(menu, MF_STRING, i + 1, items[i].c_str());
+  }
+  POINT at{};
+  ::GetCursorPos(&at);
+  // A menu of a window that is not in the foreground would stay open when
+  // the user clicks elsewhere; the empty message afterwards lets it close.
+  ::SetForegroundWindow(H(owner));
+  const int command = static_cast<int>(::TrackPopupMenu(menu, flags | TPM_RETURNCMD | TPM_NONOTIFY,
+                                                        at.x, at.y, 0, H(owner), nullptr));
+  ::PostMessageA(H(owner), WM_NULL, 0, 0);
+  ::DestroyMenu(menu);
+  return command - 1;
+}
+
+win::HICON Win32Windowing::LoadIconA(const std::string& resourceName) {
+  return reinterpret_cast<win::HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                   resourceName.c_str(), IMAGE_ICON, 0, 0,
+                                                   LR_DEFAULTSIZE | LR_SHARED));
+}
 
 win::UINT Win32Windowing::RegisterWindowMessageA(const std::string& name) {
   return ::RegisterWindowMessageA(name.c_str());

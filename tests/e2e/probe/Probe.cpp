@@ -11,6 +11,10 @@
 //                                class visible iconic left top width height [text]
 //   probe answer TITLE ID        presses button ID (1 OK, 6 Yes, 7 No) of the
 //                                message box of that title
+//   probe post MSG WPARAM LPARAM posts a message to the program's main window
+//   probe menus                  one line per open popup menu:
+//                                left top width height|item|item...
+//   probe toplevel               every visible top-level window: class|title
 #include <windows.h>
 
 #include <cstdio>
@@ -74,6 +78,45 @@ int Answer(const char* title, int id) {
   return 0;
 }
 
+HWND MainWindow() { return FindWindowA("KV3050PSetupForm", nullptr); }
+
+int Post(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = MainWindow();
+  if (window == nullptr) {
+    std::fprintf(stderr, "the program's window is not there\n");
+    return 1;
+  }
+  return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+}
+
+BOOL CALLBACK ListMenu(HWND window, LPARAM) {
+  char className[64] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (std::strcmp(className, "#32768") != 0 || !IsWindowVisible(window)) return TRUE;
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  std::printf("%ld %ld %ld %ld", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top);
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, 0x01E1 /* MN_GETHMENU */, 0, 0));
+  for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
+    char text[128] = "";
+    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    std::printf("|%s", text);
+  }
+  std::printf("\n");
+  return TRUE;
+}
+
+BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
+  if (!IsWindowVisible(window)) return TRUE;
+  char className[128] = "";
+  char title[256] = "";
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, title, sizeof title);
+  std::printf("%s|%s\n", className, title);
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,6 +139,13 @@ int main(int argc, char** argv) {
   }
   if (command == "windows" && argc > 2) return Windows(argv[2]);
   if (command == "answer" && argc > 3) return Answer(argv[2], std::atoi(argv[3]));
+  if (command == "post" && argc > 4) {
+    return Post(static_cast<UINT>(std::strtoul(argv[2], nullptr, 0)),
+                static_cast<WPARAM>(std::strtoull(argv[3], nullptr, 0)),
+                static_cast<LPARAM>(std::strtoll(argv[4], nullptr, 0)));
+  }
+  if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
+  if (command == "toplevel") return EnumWindows(ListTopLevel, 0) ? 0 : 1;
   std::fprintf(stderr,
                "usage: probe params|set-dblclick N|set-wheel N|swap 0|1|windows TITLE|"
                "answer TITLE ID\n");

@@ -3,13 +3,17 @@
 #include <stdexcept>
 
 #include "shell/frmMain.h"
+#include "shell/frmMenu.h"
 
 namespace testing_support {
 
 SimWorld::SimWorld() {
   // The program's resources are the files of the source tree.
-  if (!resources.AddFile(kMainLayoutResource, KV_SOURCE_DIR "/src/ui/frmMain.layout")) {
-    throw std::runtime_error("cannot read src/ui/frmMain.layout");
+  for (const auto& [name, file] : {std::pair{kMainLayoutResource, "frmMain.layout"},
+                                   std::pair{kMenuLayoutResource, "frmMenu.layout"}}) {
+    if (!resources.AddFile(name, std::string(KV_SOURCE_DIR "/src/ui/") + file)) {
+      throw std::runtime_error(std::string("cannot read src/ui/") + file);
+    }
   }
 }
 

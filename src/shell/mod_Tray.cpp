@@ -1,0 +1,55 @@
+#include "shell/mod_Tray.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Services.h"
+#include "platform/Windowing.h"
+
+namespace mod_Tray {
+
+win::NOTIFYICONDATAA TrayIconData{};
+
+win::NOTIFYICONDATAA MakeTrayIconData(win::HWND window, win::HICON icon, const std::string& tip,
+                                      win::UINT callbackMessage) {
+  win::NOTIFYICONDATAA data{};
+  data.cbSize = win::NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 1;
+  data.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
+  data.uCallbackMessage = callbackMessage;
+  data.hIcon = icon;
+  std::memset(data.szTip, ' ', sizeof data.szTip);
+  const std::size_t length = std::min(tip.size(), sizeof data.szTip - 1);
+  std::memcpy(data.szTip, tip.data(), length);
+  data.szTip[length] = '\0';
+  return data;
+}
+
+void AddTrayIcon(win::HWND window, win::HICON icon, const std::string& tip,
+                 win::UINT callbackMessage) {
+  TrayIconData = MakeTrayIconData(window, icon, tip, callbackMessage);
+  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_ADD, &TrayIconData);
+}
+
+void RemoveTrayIcon() {
+  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_DELETE, &TrayIconData);
+}
+
+void RestoreTrayIcon() {
+  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_ADD, &TrayIconData);
+}
+
+TrayAction DecodeTrayNotification(bool windowIsNormal, int mouseMessage) {
+  if (windowIsNormal) return TrayAction::None;
+  switch (mouseMessage) {
+    case static_cast<int>(win::WM_RBUTTONUP):
+      return TrayAction::PopupMenu;
+    case static_cast<int>(win::WM_LBUTTONDOWN):
+      return TrayAction::ShowWindow;
+    default:
+      return TrayAction::None;
+  }
+}
+
+}  // namespace mod_Tray
