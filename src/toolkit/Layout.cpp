@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <utility>
 
 namespace toolkit {
 namespace {
@@ -117,7 +118,7 @@ bool LayoutNode::Bool(std::string_view key, bool fallback) const {
 
 std::string LayoutNode::Text(std::string_view key, std::string fallback) const {
   const LayoutValue* value = Find(key);
-  return value == nullptr ? fallback : value->AsText();
+  return value == nullptr ? std::move(fallback) : value->AsText();
 }
 
 const LayoutNode* LayoutNode::Child(std::string_view wanted) const {
@@ -188,7 +189,7 @@ LayoutParse ParseLayout(std::string_view text) {
     if (key.empty() || key.find_first_of(" \t") != std::string_view::npos) {
       return fail("bad property name");
     }
-    if (value.size() >= 1 && value.front() == '"' && (value.size() < 2 || value.back() != '"')) {
+    if (!value.empty() && value.front() == '"' && (value.size() < 2 || value.back() != '"')) {
       return fail("unterminated text");
     }
     open.back().properties.emplace_back(std::string(key), LayoutValue(std::string(value)));

@@ -10,7 +10,7 @@ namespace toolkit {
 std::optional<int> ValueForRequest(const ScrollRange& range, int value, win::WORD code,
                                    int trackPosition) {
   const int position = range.PositionOf(value);
-  int wanted = position;
+  int wanted = 0;
   switch (code) {
     case win::SB_LINELEFT:
       wanted = position - range.smallChange;
