@@ -65,10 +65,24 @@ class clsRegistryAccess {
                           std::vector<RegEnumValue>& values, std::int32_t OnlyType);
 
   // Writes the key (and with IncludeSubkeys its whole tree) to a new script
-  // file. 1 on success; 0 when the file exists already or on any I/O error.
+  // file: "REGEDIT4", then per key its "[path]" header with long root names,
+  // "@=" for an existing default value, then its string, binary ("hex:") and
+  // number ("dword:") values, names and texts unescaped, and an empty line.
+  // 1 on success; 0 when the file exists already, on an I/O error, or when
+  // Output throws (what was written stays).
   std::int32_t ExportToReg(const std::string& sPath, const std::string& sRegFile,
                            bool IncludeSubkeys, const RegExportProgress& Output = {});
-  // Applies a script file. 1 when it was processed to its end, else 0.
+  // Applies a script file. 1 when it was processed to its end; 0 for a
+  // missing file, a first line other than "REGEDIT4" (any case), or a header
+  // of the single character "[" (the lines before it stay applied).
+  //
+  // Lines end in CR LF. Each "[path]" creates its key and takes the value
+  // lines up to the next "[" line; "[-path]" deletes a key without sub-keys.
+  // A value line is name=data, cut at its first "="; the name and string data
+  // lose only their enclosing quotes. Data "-" deletes the value, "hex:" and
+  // "dword:" give binary and number values (hex lines may continue over lines
+  // ending in a backslash), "hex(n):" lines are skipped, anything else is a
+  // string. Leaves CreateKeyIfDoesntExists true.
   std::int32_t ImportFromReg(const std::string& sRegFile);
   // ImportFromReg after the file has been read: the whole script as bytes.
   std::int32_t ImportRegScript(std::string_view script);
