@@ -151,7 +151,7 @@ void WindowButton(Canvas& c, int x, int y, Glyph glyph, Face face) {
   FillRoundRect(c, x + 1, y + 1, x + 14, y + 14, 2, down ? kPressedFace : kFace);
   const Color ink = down ? kPressedText : kFaceText;
   if (glyph == Glyph::Minimise) {
-    DrawLine(c, x + 4.5, y + 10, x + 10.5, y + 10, 1.6, ink);
+    DrawLine(c, x + 4, y + 10, x + 11, y + 10, 2.0, ink);
   } else {
     DrawLine(c, x + 4.6, y + 4.6, x + 10.4, y + 10.4, 1.5, ink);
     DrawLine(c, x + 10.4, y + 4.6, x + 4.6, y + 10.4, 1.5, ink);
@@ -371,7 +371,12 @@ Files SkinAssets() {
   const std::array<Text, 3> texts{{{ua::kButtonPictures[2], "OK"},
                                    {ua::kButtonPictures[3], "Cancel"},
                                    {ua::kButtonPictures[4], "Apply"}}};
-  const Canvas plain = skin;
+  // The variants start from the skin as stored, so that where they show
+  // background it is the skin's own colour, whatever depth they are stored in.
+  Canvas plain = skin;
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x) plain.At(x, y) = From555(To555(plain.At(x, y)));
+  }
   for (const Text& t : texts)
     TextButton(skin, t.pictures.skinX, t.pictures.skinY, t.label, Face::Normal);
   WindowButton(skin, 544, 22, Glyph::Minimise, Face::Normal);
