@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 
+#include <unistd.h>
+
 #include "ui/Assets.h"
 #include "ui/BitmapFile.h"
 
