@@ -1,0 +1,173 @@
+// The built program carries every asset as a resource that Windows loads by
+// the name in the asset table, with the pixels of the shipped file, plus the
+// manifest and the version information.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ui/Assets.h"
+#include "ui/BitmapFile.h"
+
+#include <windows.h>
+
+namespace {
+
+namespace ua = ui::assets;
+
+class Resources : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    module_ = LoadLibraryExA(KV_PROGRAM, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  }
+  static void TearDownTestSuite() {
+    if (module_ != nullptr) FreeLibrary(module_);
+  }
+  void SetUp() override { ASSERT_NE(module_, nullptr) << "cannot open " << KV_PROGRAM; }
+
+  static std::span<const std::uint8_t> Data(const char* name, LPCSTR type) {
+    HRSRC found = FindResourceA(module_, name, type);
+    if (found == nullptr) return {};
+    const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(module_, found)));
+    return {data, SizeofResource(module_, found)};
+  }
+
+  static inline HMODULE module_ = nullptr;
+};
+
+ui::Image ShippedBitmap(const ua::Asset& asset) {
+  return ui::DecodeBitmapFile(
+      ui::ReadFileBytes(std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file));
+}
+
+TEST_F(Resources, EveryBitmapLoadsByNameWithTheShippedPixels) {
+  for (const ua::Asset& asset : ua::kAll) {
+    if (asset.kind != ua::Kind::Bitmap) continue;
+    SCOPED_TRACE(asset.resource);
+    const ui::Image shipped = ShippedBitmap(asset);
+    // The resource holds the file without its file header.
+    EXPECT_EQ(ui::DecodeDib(Data(asset.resource, MAKEINTRESOURCEA(2))).pixels, shipped.pixels);
+
+    auto* bitmap = static_cast<HBITMAP>(
+        LoadImageA(module_, asset.resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(bitmap, nullptr);
+    DIBSECTION dib{};
+    ASSERT_EQ(GetObjectA(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib));
+    EXPECT_EQ(dib.dsBm.bmWidth, shipped.width);
+    EXPECT_EQ(dib.dsBm.bmHeight, shipped.height);
+    EXPECT_EQ(dib.dsBmih.biBitCount, asset.bitsPerPixel);
+
+    // Read back through GDI, top row first, and compare at 5 bits a channel
+    // (how GDI widens 5-bit channels is its own business).
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = shipped.width;
+    info.bmiHeader.biHeight = -shipped.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> bgrx(shipped.pixels.size());
+    HDC dc = GetDC(nullptr);
+    EXPECT_EQ(GetDIBits(dc, bitmap, 0, static_cast<UINT>(shipped.height), bgrx.data(), &info,
+                        DIB_RGB_COLORS),
+              shipped.height);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(bitmap);
+    int differing = 0;
+    for (std::size_t i = 0; i < bgrx.size(); ++i) {
+      const std::uint32_t c = bgrx[i];
+      const std::uint32_t asColorRef = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+      if ((asColorRef & 0xF8F8F8) != (shipped.pixels[i] & 0xF8F8F8)) ++differing;
+    }
+    EXPECT_EQ(differing, 0);
+  }
+}
+
+TEST_F(Resources, TheIconIsTheFirstAndHasBothSizes) {
+  std::vector<std::string> groups;
+  EnumResourceNamesA(
+      module_, MAKEINTRESOURCEA(14),  // RT_GROUP_ICON
+      [](HMODULE, LPCSTR, LPSTR name, LONG_PTR list) -> BOOL {
+        reinterpret_cast<std::vector<std::string>*>(list)->push_back(
+            IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<std::uintptr_t>(name))
+                                 : name);
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&groups));
+  ASSERT_FALSE(groups.empty());
+  EXPECT_EQ(groups.front(), ua::kAppIcon.resource);
+  const auto group = Data(ua::kAppIcon.resource, MAKEINTRESOURCEA(14));
+  ASSERT_GE(group.size(), 6u);
+  EXPECT_EQ(group[4] | (group[5] << 8), 2);  // image count
+
+  for (int size : {32, 16}) {
+    SCOPED_TRACE(size);
+    auto* icon =
+        static_cast<HICON>(LoadImageA(module_, ua::kAppIcon.resource, IMAGE_ICON, size, size, 0));
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP colour{};
+    GetObjectA(info.hbmColor, sizeof colour, &colour);
+    EXPECT_EQ(colour.bmWidth, size);
+    EXPECT_EQ(colour.bmHeight, size);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+  }
+}
+
+TEST_F(Resources, TheHandCursorHasItsHotSpotAtTheFingertip) {
+  auto* cursor =
+      static_cast<HCURSOR>(LoadImageA(module_, ua::kHandCursor.resource, IMAGE_CURSOR, 0, 0, 0));
+  ASSERT_NE(cursor, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(cursor, &info));
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, static_cast<DWORD>(ua::kHandHotspotX));
+  EXPECT_EQ(info.yHotspot, static_cast<DWORD>(ua::kHandHotspotY));
+  BITMAP mask{};
+  GetObjectA(info.hbmMask, sizeof mask, &mask);
+  EXPECT_EQ(mask.bmWidth, 32);
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyCursor(cursor);
+}
+
+TEST_F(Resources, TheManifestAsksForCommonControls6AndNoDpiAwareness) {
+  const auto data = Data(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  ASSERT_FALSE(data.empty());
+  const std::string manifest(data.begin(), data.end());
+  EXPECT_NE(manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"),
+            std::string::npos);
+  EXPECT_NE(manifest.find(R"(WindowsSettings">false</dpiAware>)"), std::string::npos);
+  EXPECT_NE(manifest.find(R"(level="asInvoker")"), std::string::npos);
+}
+
+TEST_F(Resources, VersionInformationNamesProductMakerAndVersion) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(KV_PROGRAM, &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> block(size);
+  ASSERT_TRUE(GetFileVersionInfoA(KV_PROGRAM, 0, size, block.data()));
+  const auto text = [&](const char* name) {
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) {
+      return std::string("(missing)");
+    }
+    return std::string(value);
+  };
+  EXPECT_EQ(text("ProductName"), "KV-3050P Setup");
+  EXPECT_EQ(text("CompanyName"), "Ombrix");
+  EXPECT_EQ(text("ProductVersion"), "1.0.0");
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+}
+
+}  // namespace

@@ -1,0 +1,332 @@
+// The shipped pictures hold what the window relies on: formats and sizes,
+// the mask's outline, the skin's cut-away yellow, button pictures equal to
+// their crops of the skin and meeting it without a seam, icon and cursor.
+#include "ui/Assets.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "ui/BitmapFile.h"
+
+namespace {
+
+namespace ua = ui::assets;
+
+constexpr std::uint32_t kYellow = 0x00FFFF;  // RGB 255, 255, 0
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kPureBlue = 0xFF0000;  // the buttons' default transparent colour
+
+std::filesystem::path AssetPath(const ua::Asset& asset) {
+  return std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file;
+}
+std::vector<std::uint8_t> Bytes(const ua::Asset& asset) {
+  return ui::ReadFileBytes(AssetPath(asset));
+}
+ui::Image Bitmap(const ua::Asset& asset) { return ui::DecodeBitmapFile(Bytes(asset)); }
+
+std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+         (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+int Luminance(std::uint32_t c) {
+  return static_cast<int>((299 * (c & 0xFF) + 587 * ((c >> 8) & 0xFF) + 114 * (c >> 16)) / 1000);
+}
+
+// Controls in pixels at 96 dpi: the layout's twips divided by 15.
+struct Rect {
+  int x, y, w, h;
+};
+struct Control {
+  std::string_view name;
+  Rect rect;
+};
+constexpr std::array<Control, 6> kButtons{{
+    {"btnMin", {544, 22, 15, 15}},
+    {"btnClose", {563, 22, 15, 15}},
+    {"btnOK", {376, 506, 57, 23}},
+    {"btnCancel", {442, 506, 57, 23}},
+    {"btnApply", {508, 506, 57, 23}},
+    {"btnHomepage", {40, 23, 107, 31}},
+}};
+
+class Skin : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    skin_ = new ui::Image(Bitmap(ua::kSkin));
+    mask_ = new ui::Image(Bitmap(ua::kSkinMask));
+  }
+  static void TearDownTestSuite() {
+    delete skin_;
+    delete mask_;
+  }
+  static const ui::Image& skin() { return *skin_; }
+  static const ui::Image& mask() { return *mask_; }
+
+ private:
+  static inline ui::Image* skin_ = nullptr;
+  static inline ui::Image* mask_ = nullptr;
+};
+
+TEST_F(Skin, SkinAndMaskAre600By550At16BitsBottomUpIn660056Bytes) {
+  for (const ua::Asset& asset : {ua::kSkin, ua::kSkinMask}) {
+    SCOPED_TRACE(asset.file);
+    const auto b = Bytes(asset);
+    ASSERT_EQ(b.size(), 660'056u);
+    // File header, 40-byte info header, the bits right after it (a bitmap
+    // resource keeps no gap), then two bytes that pad the file to 4 bytes.
+    EXPECT_EQ(Le32(b, 2), 660'056u);
+    EXPECT_EQ(Le32(b, 10), 54u);
+    EXPECT_EQ(Le32(b, 14), 40u);
+    EXPECT_EQ(Le32(b, 18), 600u);
+    EXPECT_EQ(Le32(b, 22), 550u);  // positive: bottom-up
+    EXPECT_EQ(b[28], 16);
+    EXPECT_EQ(Le32(b, 30), 0u);  // BI_RGB: 5-5-5
+    EXPECT_EQ(Le32(b, 34), 660'000u);
+    EXPECT_EQ(b[660'054], 0);
+    EXPECT_EQ(b[660'055], 0);
+    const ui::Image image = ui::DecodeBitmapFile(b);
+    EXPECT_EQ(image.width, ua::kSkinWidth);
+    EXPECT_EQ(image.height, ua::kSkinHeight);
+    EXPECT_FALSE(image.topDown);
+    // A bitmap resource is the file without its file header.
+    EXPECT_EQ(ui::DecodeDib(std::span(b).subspan(14)).pixels, image.pixels);
+  }
+}
+
+TEST_F(Skin, MaskIsABlackBodyOf528RunsWithRoundedCornersOnWhite) {
+  constexpr int kInset[10] = {10, 8, 6, 5, 4, 3, 2, 2, 1, 1};
+  EXPECT_EQ(mask().At(0, 0), kWhite);
+  int runs = 0;
+  for (int y = 0; y < mask().height; ++y) {
+    SCOPED_TRACE("row " + std::to_string(y));
+    std::vector<std::pair<int, int>> rowRuns;  // [start, end)
+    for (int x = 0; x < mask().width; ++x) {
+      const std::uint32_t c = mask().At(x, y);
+      ASSERT_TRUE(c == kWhite || c == kBlack) << std::hex << c;
+      if (c != kBlack) continue;
+      if (rowRuns.empty() || rowRuns.back().second != x) rowRuns.push_back({x, x});
+      rowRuns.back().second = x + 1;
+    }
+    runs += static_cast<int>(rowRuns.size());
+    if (y < 12 || y > 539) {
+      EXPECT_TRUE(rowRuns.empty());
+      continue;
+    }
+    ASSERT_EQ(rowRuns.size(), 1u);
+    const int fromEdge = std::min(y - 12, 539 - y);
+    const int inset = fromEdge < 10 ? kInset[fromEdge] : 0;
+    EXPECT_EQ(rowRuns[0].first, 12 + inset);
+    EXPECT_EQ(rowRuns[0].second, 590 - inset);
+  }
+  EXPECT_EQ(runs, 528);
+}
+
+TEST_F(Skin, YellowFillsExactlyWhatTheMaskCutsAway) {
+  int yellow = 0;
+  for (int y = 0; y < skin().height; ++y) {
+    for (int x = 0; x < skin().width; ++x) {
+      const bool cut = mask().At(x, y) == kWhite;
+      ASSERT_EQ(skin().At(x, y) == kYellow, cut) << "at (" << x << ", " << y << ")";
+      yellow += cut ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(yellow, 600 * 550 - (578 * 528 - 2 * 2 * (10 + 8 + 6 + 5 + 4 + 3 + 2 + 2 + 1 + 1)));
+}
+
+TEST_F(Skin, SlotsLieExactlyUnderTheCombosAndScrollBars) {
+  std::vector<Control> slots = {{"scrSpeed", {37, 388, 531, 14}},
+                                {"scrClickSpeed", {38, 454, 246, 14}},
+                                {"scrWheelScroll", {321, 455, 246, 14}}};
+  for (int i = 0; i < 5; ++i) slots.push_back({"combo", {160, 112 + 28 * i, 105, 20}});
+  const std::uint32_t background = skin().At(20, 300);
+  for (const Control& c : slots) {
+    SCOPED_TRACE(std::string(c.name) + " at y " + std::to_string(c.rect.y));
+    const std::uint32_t slot = skin().At(c.rect.x, c.rect.y);
+    EXPECT_NE(slot, background);
+    for (int y = c.rect.y; y < c.rect.y + c.rect.h; ++y) {
+      for (int x = c.rect.x; x < c.rect.x + c.rect.w; ++x) ASSERT_EQ(skin().At(x, y), slot);
+    }
+    // The slot's frame is at most three pixels out from the control on every side.
+    const int midX = c.rect.x + c.rect.w / 2, midY = c.rect.y + c.rect.h / 2;
+    const auto framed = [&](int dx, int dy) {
+      for (int d = 1; d <= 3; ++d) {
+        const int x = dx < 0 ? c.rect.x - d : dx > 0 ? c.rect.x + c.rect.w - 1 + d : midX;
+        const int y = dy < 0 ? c.rect.y - d : dy > 0 ? c.rect.y + c.rect.h - 1 + d : midY;
+        if (skin().At(x, y) != slot) return true;
+      }
+      return false;
+    };
+    EXPECT_TRUE(framed(-1, 0));
+    EXPECT_TRUE(framed(1, 0));
+    EXPECT_TRUE(framed(0, -1));
+    EXPECT_TRUE(framed(0, 1));
+  }
+}
+
+TEST_F(Skin, PicturesOfTheNormalLookAreCropsOfTheSkin) {
+  for (const ua::ButtonPictures& b : ua::kButtonPictures) {
+    for (const ua::Asset& state : {b.picture, b.over, b.down, b.focus}) {
+      if (state.file != b.picture.file) continue;
+      SCOPED_TRACE(std::string(b.button) + " " + std::string(state.file));
+      const ui::Image picture = Bitmap(state);
+      ASSERT_EQ(picture.width, b.width);
+      ASSERT_EQ(picture.height, b.height);
+      for (int y = 0; y < b.height; ++y) {
+        for (int x = 0; x < b.width; ++x) {
+          ASSERT_EQ(picture.At(x, y), skin().At(b.skinX + x, b.skinY + y))
+              << "at (" << x << ", " << y << ")";
+        }
+      }
+    }
+  }
+}
+
+TEST_F(Skin, EveryPictureHasItsSizeAndDepthAndNoTransparentColour) {
+  for (const ua::ButtonPictures& b : ua::kButtonPictures) {
+    for (const ua::Asset& state : {b.picture, b.over, b.down, b.focus}) {
+      SCOPED_TRACE(std::string(state.file));
+      const ui::Image picture = Bitmap(state);
+      EXPECT_EQ(picture.width, b.width);
+      EXPECT_EQ(picture.height, b.height);
+      EXPECT_EQ(picture.bitsPerPixel, state.bitsPerPixel);
+      EXPECT_FALSE(picture.topDown);
+      EXPECT_EQ(std::count(picture.pixels.begin(), picture.pixels.end(), kPureBlue), 0);
+      EXPECT_EQ(std::count(picture.pixels.begin(), picture.pixels.end(), kYellow), 0);
+    }
+  }
+  EXPECT_EQ(Bitmap(ua::kCancelOver).bitsPerPixel, 24);
+}
+
+TEST_F(Skin, HoverBrightensTheLetteringAndPressingLightensTheFace) {
+  for (const ua::ButtonPictures& b : ua::kButtonPictures) {
+    SCOPED_TRACE(std::string(b.button));
+    const ui::Image normal = Bitmap(b.picture);
+    const auto maxLuminance = [](const ui::Image& image) {
+      int most = 0;
+      for (std::uint32_t c : image.pixels) most = std::max(most, Luminance(c));
+      return most;
+    };
+    const auto meanLuminance = [](const ui::Image& image) {
+      long sum = 0;
+      for (std::uint32_t c : image.pixels) sum += Luminance(c);
+      return static_cast<int>(sum / static_cast<long>(image.pixels.size()));
+    };
+    if (b.over.file != b.picture.file) {
+      const ui::Image over = Bitmap(b.over);
+      EXPECT_GT(maxLuminance(over), maxLuminance(normal) + 20);
+      EXPECT_LT(std::abs(meanLuminance(over) - meanLuminance(normal)), 10);
+    }
+    if (b.down.file != b.picture.file) {
+      const ui::Image down = Bitmap(b.down);
+      EXPECT_GT(meanLuminance(down), meanLuminance(normal) + 60);
+      // Dark lettering or glyph inside the face's rim.
+      int darkest = 255;
+      for (int y = 2; y < down.height - 2; ++y) {
+        for (int x = 2; x < down.width - 2; ++x)
+          darkest = std::min(darkest, Luminance(down.At(x, y)));
+      }
+      EXPECT_LT(darkest, 60);
+    }
+  }
+}
+
+// Each picture is drawn at its control's top-left corner, clipped to the
+// control. Where it is cut from elsewhere in the skin, the control's edge
+// pixels must still show what the skin shows just outside them.
+TEST_F(Skin, PicturesMeetTheSkinAroundTheirControlWithoutASeam) {
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    const ua::ButtonPictures& b = ua::kButtonPictures[i];
+    const Rect r = kButtons[i].rect;
+    ASSERT_EQ(kButtons[i].name, b.button);
+    if (b.skinX == r.x && b.skinY == r.y) continue;  // drawn where it was cut from
+    for (const ua::Asset& state : {b.picture, b.over, b.down, b.focus}) {
+      SCOPED_TRACE(std::string(state.file));
+      const ui::Image picture = Bitmap(state);
+      ASSERT_GE(picture.width, r.w);
+      ASSERT_GE(picture.height, r.h);
+      for (int x = 0; x < r.w; ++x) {
+        EXPECT_EQ(picture.At(x, 0), skin().At(r.x + x, r.y - 1)) << "top, x " << x;
+        EXPECT_EQ(picture.At(x, r.h - 1), skin().At(r.x + x, r.y + r.h)) << "bottom, x " << x;
+      }
+      for (int y = 0; y < r.h; ++y) {
+        EXPECT_EQ(picture.At(0, y), skin().At(r.x - 1, r.y + y)) << "left, y " << y;
+        EXPECT_EQ(picture.At(r.w - 1, y), skin().At(r.x + r.w, r.y + y)) << "right, y " << y;
+      }
+    }
+  }
+}
+
+TEST(Icon, HoldsA32And16PixelImageIn16Colours) {
+  const ui::IconFile icon = ui::DecodeIconFile(Bytes(ua::kAppIcon));
+  EXPECT_EQ(icon.kind, ui::IconKind::Icon);
+  ASSERT_EQ(icon.images.size(), 2u);
+  const std::set<std::uint32_t> vga = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                       0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                       0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  for (std::size_t i = 0; i < 2; ++i) {
+    const ui::Image& image = icon.images[i];
+    const int size = i == 0 ? 32 : 16;
+    SCOPED_TRACE(size);
+    EXPECT_EQ(image.width, size);
+    EXPECT_EQ(image.height, size);
+    EXPECT_EQ(image.bitsPerPixel, 4);
+    for (std::uint32_t c : image.pixels) ASSERT_TRUE(vga.count(c)) << std::hex << c;
+    // A shape on a transparent ground: corners clear, the middle opaque.
+    EXPECT_TRUE(image.IsTransparent(0, 0));
+    EXPECT_TRUE(image.IsTransparent(size - 1, size - 1));
+    EXPECT_FALSE(image.IsTransparent(size / 2 - 2, size * 3 / 4));
+  }
+}
+
+TEST(Cursor, IsA32PixelHandWithItsHotSpotAtTheFingertip) {
+  const ui::IconFile cursor = ui::DecodeIconFile(Bytes(ua::kHandCursor));
+  EXPECT_EQ(cursor.kind, ui::IconKind::Cursor);
+  ASSERT_EQ(cursor.images.size(), 1u);
+  const ui::Image& hand = cursor.images[0];
+  EXPECT_EQ(hand.width, 32);
+  EXPECT_EQ(hand.height, 32);
+  EXPECT_EQ(hand.bitsPerPixel, 4);
+  EXPECT_EQ(hand.hotspotX, 12);
+  EXPECT_EQ(hand.hotspotY, 1);
+  // The fingertip: an opaque outline pixel with nothing above it.
+  EXPECT_FALSE(hand.IsTransparent(12, 1));
+  EXPECT_EQ(hand.At(12, 1), kBlack);
+  for (int x = 0; x < 32; ++x) EXPECT_TRUE(hand.IsTransparent(x, 0)) << "x " << x;
+}
+
+// The resource script embeds every asset of the table under its name and
+// type, the icon first, and nothing else from the assets folder.
+TEST(ResourceScript, NamesEveryAssetOnceUnderItsTableName) {
+  std::ifstream rc(std::filesystem::path(KV_SOURCE_DIR) / "src/app/KV3050PSetup.rc");
+  ASSERT_TRUE(rc);
+  const std::regex line(R"(^\s*(\w+)\s+(BITMAP|ICON|CURSOR)\s+"ui/assets/([^"]+)\"\s*$)");
+  std::vector<std::tuple<std::string, std::string, std::string>> found;
+  for (std::string text; std::getline(rc, text);) {
+    std::smatch m;
+    if (std::regex_match(text, m, line)) found.emplace_back(m[1], m[2], m[3]);
+  }
+  ASSERT_EQ(found.size(), ua::kAll.size());
+  EXPECT_EQ(std::get<0>(found.front()), ua::kAppIcon.resource);
+  for (const ua::Asset& asset : ua::kAll) {
+    SCOPED_TRACE(asset.resource);
+    const char* type = asset.kind == ua::Kind::Bitmap ? "BITMAP"
+                       : asset.kind == ua::Kind::Icon ? "ICON"
+                                                      : "CURSOR";
+    EXPECT_EQ(std::count(found.begin(), found.end(),
+                         std::tuple{std::string(asset.resource), std::string(type),
+                                    std::string(asset.file)}),
+              1);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,168 @@
+#include "Formats.h"
+
+#include <cmath>
+
+namespace assetgen {
+namespace {
+
+void Put16(Bytes& out, std::uint32_t v) {
+  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+}
+void Put32(Bytes& out, std::uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+constexpr std::uint32_t kFileHeader = 14;
+constexpr std::uint32_t kInfoHeader = 40;
+constexpr std::uint32_t kPixelsPerMetre96Dpi = 3780;
+
+std::uint32_t Stride(int width, int bits) {
+  return ((static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bits) + 31) / 32) * 4;
+}
+
+void InfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t imageSize,
+                std::uint32_t colours) {
+  Put32(out, kInfoHeader);
+  Put32(out, static_cast<std::uint32_t>(width));
+  Put32(out, static_cast<std::uint32_t>(height));  // positive: bottom-up
+  Put16(out, 1);
+  Put16(out, static_cast<std::uint32_t>(bits));
+  Put32(out, 0);  // BI_RGB
+  Put32(out, imageSize);
+  Put32(out, kPixelsPerMetre96Dpi);
+  Put32(out, kPixelsPerMetre96Dpi);
+  Put32(out, colours);
+  Put32(out, 0);
+}
+
+// File header, info header, the rows bottom-up, then zeros up to a multiple
+// of four bytes. The pixels start right after the info header: a resource
+// compiler drops the file header and a loader expects the bits there, so the
+// padding goes at the end (for the 600 x 550 skin: 54 + 660,000 + 2 bytes).
+template <class Row>
+Bytes Bitmap(int width, int height, int bits, Row writeRow) {
+  const std::uint32_t stride = Stride(width, bits);
+  const std::uint32_t image = stride * static_cast<std::uint32_t>(height);
+  const std::uint32_t unpadded = kFileHeader + kInfoHeader + image;
+  const std::uint32_t size = (unpadded + 3) / 4 * 4;
+  Bytes out;
+  out.reserve(size);
+  out.push_back('B');
+  out.push_back('M');
+  Put32(out, size);
+  Put32(out, 0);
+  Put32(out, kFileHeader + kInfoHeader);
+  InfoHeader(out, width, height, bits, image, 0);
+  for (int y = height - 1; y >= 0; --y) {
+    const std::size_t start = out.size();
+    writeRow(out, y);
+    out.resize(start + stride, 0);
+  }
+  out.resize(size, 0);
+  return out;
+}
+
+}  // namespace
+
+Bytes Bitmap16(int width, int height, const std::vector<std::uint16_t>& pixels) {
+  return Bitmap(width, height, 16, [&](Bytes& out, int y) {
+    for (int x = 0; x < width; ++x) {
+      Put16(out, pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                        static_cast<std::size_t>(x)]);
+    }
+  });
+}
+
+Bytes Bitmap24(const Canvas& canvas) {
+  const auto channel = [](double v) {
+    return static_cast<std::uint8_t>(std::lround(v < 0 ? 0 : v > 255 ? 255 : v));
+  };
+  return Bitmap(canvas.Width(), canvas.Height(), 24, [&](Bytes& out, int y) {
+    for (int x = 0; x < canvas.Width(); ++x) {
+      const Color c = canvas.At(x, y);
+      out.push_back(channel(c.b));
+      out.push_back(channel(c.g));
+      out.push_back(channel(c.r));
+    }
+  });
+}
+
+namespace {
+
+// One image as an icon resource holds it: info header of twice the height,
+// the palette, the 4-bit colour rows, then the 1-bit AND mask rows, bottom-up.
+Bytes IconDib(const IconImage& image) {
+  Bytes out;
+  const std::uint32_t colourStride = Stride(image.width, 4);
+  const std::uint32_t maskStride = Stride(image.width, 1);
+  const auto rows = static_cast<std::uint32_t>(image.height);
+  InfoHeader(out, image.width, image.height * 2, 4, (colourStride + maskStride) * rows, 16);
+  for (std::uint32_t rgb : kVga) {
+    out.push_back(static_cast<std::uint8_t>(rgb & 0xFF));
+    out.push_back(static_cast<std::uint8_t>((rgb >> 8) & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(rgb >> 16));
+    out.push_back(0);
+  }
+  const auto at = [&](int x, int y) {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+           static_cast<std::size_t>(x);
+  };
+  for (int y = image.height - 1; y >= 0; --y) {
+    Bytes row(colourStride, 0);
+    for (int x = 0; x < image.width; ++x) {
+      // Transparent pixels are black in the colour bits, so the XOR leaves the screen as it is.
+      const std::uint8_t index = image.transparent[at(x, y)] ? 0 : image.index[at(x, y)];
+      row[static_cast<std::size_t>(x / 2)] |=
+          static_cast<std::uint8_t>(x % 2 == 0 ? index << 4 : index);
+    }
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  for (int y = image.height - 1; y >= 0; --y) {
+    Bytes row(maskStride, 0);
+    for (int x = 0; x < image.width; ++x) {
+      if (image.transparent[at(x, y)]) {
+        row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+      }
+    }
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
+Bytes Directory(const std::vector<IconImage>& images, bool cursor) {
+  Bytes out;
+  Put16(out, 0);
+  Put16(out, cursor ? 2 : 1);
+  Put16(out, static_cast<std::uint32_t>(images.size()));
+  std::vector<Bytes> dibs;
+  for (const IconImage& image : images) dibs.push_back(IconDib(image));
+  auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    out.push_back(static_cast<std::uint8_t>(images[i].width));
+    out.push_back(static_cast<std::uint8_t>(images[i].height));
+    out.push_back(16);  // colours
+    out.push_back(0);
+    if (cursor) {
+      Put16(out, static_cast<std::uint32_t>(images[i].hotspotX));
+      Put16(out, static_cast<std::uint32_t>(images[i].hotspotY));
+    } else {
+      Put16(out, 1);  // planes
+      Put16(out, 4);  // bits per pixel
+    }
+    Put32(out, static_cast<std::uint32_t>(dibs[i].size()));
+    Put32(out, offset);
+    offset += static_cast<std::uint32_t>(dibs[i].size());
+  }
+  for (const Bytes& dib : dibs) out.insert(out.end(), dib.begin(), dib.end());
+  return out;
+}
+
+}  // namespace
+
+Bytes IconFile(const std::vector<IconImage>& images) { return Directory(images, false); }
+
+Bytes CursorFile(const IconImage& image) { return Directory({image}, true); }
+
+}  // namespace assetgen

@@ -1,0 +1,38 @@
+// Writers of the file formats the program loads: uncompressed bottom-up BMP
+// and 16-colour ICO and CUR.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "Raster.h"
+
+namespace assetgen {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// 16 bits per pixel, 5-5-5, pixels given top row first.
+Bytes Bitmap16(int width, int height, const std::vector<std::uint16_t>& pixels);
+// 24 bits per pixel, each channel rounded to 8 bits.
+Bytes Bitmap24(const Canvas& canvas);
+
+// The 16 colours of the standard VGA palette, in its order.
+inline constexpr std::array<std::uint32_t, 16> kVga = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+
+// A 16-colour image: palette indices and a transparency flag per pixel, top row first.
+struct IconImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> index;
+  std::vector<std::uint8_t> transparent;
+  int hotspotX = 0;  // cursors only
+  int hotspotY = 0;
+};
+
+Bytes IconFile(const std::vector<IconImage>& images);
+Bytes CursorFile(const IconImage& image);
+
+}  // namespace assetgen
