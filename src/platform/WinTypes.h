@@ -30,6 +30,7 @@ using HANDLE = std::uintptr_t;
 using HWND = std::uintptr_t;
 using HKEY = std::uintptr_t;
 using HICON = std::uintptr_t;
+using HCURSOR = std::uintptr_t;
 using HINSTANCE = std::uintptr_t;
 
 constexpr BOOL TRUE = 1;

@@ -122,6 +122,8 @@ class Window {
   virtual bool IsWindowEnabled() const = 0;
   virtual void MoveWindow(const PixelRect& rect) = 0;
   virtual PixelRect WindowRect() const = 0;
+  // The pointer shown over the window (answered to WM_SETCURSOR); 0 for the class's own.
+  virtual void SetCursor(win::HCURSOR cursor) = 0;
 };
 
 // A frameless top-level window.
@@ -203,6 +205,8 @@ class Windowing {
                              win::HWND owner) = 0;
   // An icon resource of the program at the system's large icon size; 0 when missing.
   virtual win::HICON LoadIconA(const std::string& resourceName) = 0;
+  // A cursor resource of the program; 0 when missing.
+  virtual win::HCURSOR LoadCursorA(const std::string& resourceName) = 0;
   // The session-wide number of a named message, the same in every process.
   virtual win::UINT RegisterWindowMessageA(const std::string& name) = 0;
 };

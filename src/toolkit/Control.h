@@ -28,6 +28,9 @@ class Control {
  protected:
   // The layout's twips as pixels of the form's client area.
   static platform::ChildSpec SpecFrom(const Form& parent, const LayoutNode& node);
+  // The custom pointer of a layout block (MousePointer 99 with MouseIcon
+  // res:NAME), or 0 for the window's usual one.
+  static win::HCURSOR CustomPointer(const LayoutNode& node);
   void Remember(const LayoutNode& node) { name_ = node.name; }
 
  private:

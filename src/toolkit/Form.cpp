@@ -50,6 +50,13 @@ platform::ChildSpec Control::SpecFrom(const Form& parent, const LayoutNode& node
   return spec;
 }
 
+win::HCURSOR Control::CustomPointer(const LayoutNode& node) {
+  constexpr std::int64_t kCustomPointer = 99;
+  const std::string icon = node.Text("MouseIcon");
+  if (node.Integer("MousePointer", 0) != kCustomPointer || icon.rfind("res:", 0) != 0) return 0;
+  return platform::Use<platform::Windowing>().LoadCursorA(icon.substr(4));
+}
+
 Form::~Form() {
   if (window_) window_->SetProcedure(nullptr);
 }

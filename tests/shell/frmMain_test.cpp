@@ -143,6 +143,12 @@ TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_FALSE(world_.windowing.Combo(Main().cmbRButton.hWnd())->UserChooses("Left Button"))
       << "the secondary button's box cannot be opened";
   EXPECT_EQ(world_.windowing.Combo(Main().cmbWButton.hWnd())->BackColor(), 0xE0E0E0u);
+  const win::HCURSOR hand = world_.windowing.LoadCursorA("HAND");
+  for (const toolkit::ScrollBar* bar :
+       {&Main().scrSpeed, &Main().scrClickSpeed, &Main().scrWheelScroll}) {
+    EXPECT_EQ(world_.windowing.Scroll(bar->hWnd())->Cursor(), hand) << bar->Name();
+  }
+  EXPECT_EQ(world_.windowing.Combo(Main().cmbLButton.hWnd())->Cursor(), 0u);
 }
 
 TEST_F(MainWindow, TheKeyboardVisitsTheControlsInTabOrder) {

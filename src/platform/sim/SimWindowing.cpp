@@ -241,6 +241,12 @@ win::HICON SimWindowing::LoadIconA(const std::string& resourceName) {
   return 0x70000 + static_cast<win::HICON>(found - iconResources.begin()) * 4;
 }
 
+win::HCURSOR SimWindowing::LoadCursorA(const std::string& resourceName) {
+  const auto found = std::find(cursorResources.begin(), cursorResources.end(), resourceName);
+  if (found == cursorResources.end()) return 0;
+  return 0x80000 + static_cast<win::HCURSOR>(found - cursorResources.begin()) * 4;
+}
+
 win::UINT SimWindowing::RegisterWindowMessageA(const std::string& name) {
   // Registered messages live in 0xC000..0xFFFF; names match without case.
   std::string key;

@@ -24,6 +24,7 @@ class SimWindowBase {
   virtual ~SimWindowBase();
   win::HWND handle() const { return handle_; }
   win::HWND parent() const { return parent_; }
+  win::HCURSOR Cursor() const { return cursor_; }
 
  protected:
   SimWindowing& owner_;
@@ -32,6 +33,7 @@ class SimWindowBase {
   platform::PixelRect rect_;
   bool visible_;
   bool enabled_;
+  win::HCURSOR cursor_ = 0;
 };
 
 class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
@@ -46,6 +48,7 @@ class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
   bool IsWindowEnabled() const override { return enabled_; }
   void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
   platform::PixelRect WindowRect() const override { return rect_; }
+  void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
   void SetProcedure(platform::WindowProcedure procedure) override;
   void SetWindowTextA(const std::string& text) override { text_ = text; }
   bool IsIconic() const override { return iconic_; }
@@ -87,6 +90,7 @@ class SimComboBox final : public platform::ComboBoxWindow, public SimChildWindow
   bool IsWindowEnabled() const override { return enabled_; }
   void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
   platform::PixelRect WindowRect() const override { return rect_; }
+  void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
   int AddString(const std::string& text) override;
   void SetCurSel(int index) override;
   int GetCurSel() const override { return selection_; }
@@ -114,6 +118,7 @@ class SimScrollBar final : public platform::ScrollBarWindow, public SimChildWind
   bool IsWindowEnabled() const override { return enabled_; }
   void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
   platform::PixelRect WindowRect() const override { return rect_; }
+  void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
   void SetScrollInfo(int range, int page, int position) override;
   int GetTrackPos() const override { return track_; }
 
@@ -141,6 +146,7 @@ class SimButton final : public platform::ButtonWindow, public SimChildWindow {
   bool IsWindowEnabled() const override { return enabled_; }
   void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
   platform::PixelRect WindowRect() const override { return rect_; }
+  void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
   void SetCheck(bool checked) override { checked_ = checked; }
   bool GetCheck() const override { return checked_; }
 
@@ -182,6 +188,7 @@ class SimWindowing final : public platform::Windowing {
   int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                      win::HWND owner) override;
   win::HICON LoadIconA(const std::string& resourceName) override;
+  win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
 
   // Runs the message loop once over what is posted: every queued message,
@@ -213,6 +220,7 @@ class SimWindowing final : public platform::Windowing {
 
   // Icon resources the program has; LoadIconA hands out a handle for each.
   std::vector<std::string> iconResources{"APPICON"};
+  std::vector<std::string> cursorResources{"HAND"};
 
   // Windows by handle, for tests to act on and inspect (null when absent or
   // of another kind).

@@ -10,6 +10,9 @@ constexpr char kFormClass[] = "KV3050PSetupForm";
 HWND H(win::HWND handle) { return reinterpret_cast<HWND>(handle); }
 win::HWND W(HWND handle) { return reinterpret_cast<win::HWND>(handle); }
 
+// A window's own pointer, answered by its parent form to WM_SETCURSOR.
+constexpr char kCursorProperty[] = "KV3050P.Cursor";
+
 // What every window of ours does alike.
 template <class Interface>
 class Win32Window : public Interface {
@@ -28,6 +31,13 @@ class Win32Window : public Interface {
   bool IsWindowEnabled() const override { return ::IsWindowEnabled(handle_) != FALSE; }
   void MoveWindow(const platform::PixelRect& rect) override {
     ::MoveWindow(handle_, rect.left, rect.top, rect.width, rect.height, TRUE);
+  }
+  void SetCursor(win::HCURSOR cursor) override {
+    if (cursor == 0) {
+      ::RemovePropA(handle_, kCursorProperty);
+    } else {
+      ::SetPropA(handle_, kCursorProperty, reinterpret_cast<HANDLE>(cursor));
+    }
   }
   platform::PixelRect WindowRect() const override {
     RECT rect{};
@@ -113,6 +123,14 @@ class FormWindow final : public Win32Window<platform::FormWindow> {
         if (colors == nullptr) break;
         ::SetBkColor(reinterpret_cast<HDC>(wParam), colors->back);
         return reinterpret_cast<LRESULT>(colors->brush);
+      }
+      case WM_SETCURSOR: {
+        // Children ask their parent first: a child with a pointer of its own
+        // (the hand over the scroll bars) gets it here.
+        HANDLE cursor = ::GetPropA(reinterpret_cast<HWND>(wParam), kCursorProperty);
+        if (cursor == nullptr) break;
+        ::SetCursor(static_cast<HCURSOR>(cursor));
+        return TRUE;
       }
       case WM_NCDESTROY:
         ::SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
@@ -283,6 +301,12 @@ win::HICON Win32Windowing::LoadIconA(const std::string& resourceName) {
   return reinterpret_cast<win::HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
                                                    resourceName.c_str(), IMAGE_ICON, 0, 0,
                                                    LR_DEFAULTSIZE | LR_SHARED));
+}
+
+win::HCURSOR Win32Windowing::LoadCursorA(const std::string& resourceName) {
+  return reinterpret_cast<win::HCURSOR>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                     resourceName.c_str(), IMAGE_CURSOR, 0, 0,
+                                                     LR_DEFAULTSIZE | LR_SHARED));
 }
 
 win::UINT Win32Windowing::RegisterWindowMessageA(const std::string& name) {

@@ -15,6 +15,8 @@
 //   probe menus                  one line per open popup menu:
 //                                left top width height|item|item...
 //   probe toplevel               every visible top-level window: class|title
+//   probe cursor                 the pointer shown now: its handle, and its hot
+//                                spot where it can be read
 #include <windows.h>
 
 #include <cstdio>
@@ -117,6 +119,26 @@ BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
   return TRUE;
 }
 
+int Cursor() {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetCursorInfo(&info) || info.hCursor == nullptr) {
+    std::printf("no cursor (%lu)\n", GetLastError());
+    return 1;
+  }
+  // Under Wine another process can neither read a program's cursor nor share
+  // its handles for the system's arrow: compare handles seen over two places.
+  std::printf("handle=%p", static_cast<void*>(info.hCursor));
+  ICONINFO icon{};
+  if (GetIconInfo(info.hCursor, &icon)) {
+    std::printf(" hotspot=%lu,%lu", icon.xHotspot, icon.yHotspot);
+    if (icon.hbmMask != nullptr) DeleteObject(icon.hbmMask);
+    if (icon.hbmColor != nullptr) DeleteObject(icon.hbmColor);
+  }
+  std::printf("\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +168,7 @@ int main(int argc, char** argv) {
   }
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
   if (command == "toplevel") return EnumWindows(ListTopLevel, 0) ? 0 : 1;
+  if (command == "cursor") return Cursor();
   std::fprintf(stderr,
                "usage: probe params|set-dblclick N|set-wheel N|swap 0|1|windows TITLE|"
                "answer TITLE ID\n");
