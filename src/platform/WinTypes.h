@@ -32,6 +32,12 @@ using HKEY = std::uintptr_t;
 using HICON = std::uintptr_t;
 using HINSTANCE = std::uintptr_t;
 
+// A point in pixels.
+struct POINT {
+  LONG x;
+  LONG y;
+};
+
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 

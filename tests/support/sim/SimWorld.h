@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/sim/SimInput.h"
 #include "platform/sim/SimMouseParams.h"
 #include "platform/sim/SimProcess.h"
 #include "platform/sim/SimRegistry.h"
@@ -25,6 +26,7 @@ struct SimWorld {
   sim::SimProcess process;
   sim::SimResources resources;
   sim::SimShell shell;
+  sim::SimInput input;
 
   platform::Install<platform::Registry> useRegistry{registry};
   platform::Install<platform::MouseParams> useMouse{mouse};
@@ -34,6 +36,7 @@ struct SimWorld {
   platform::Install<platform::Process> useProcess{process};
   platform::Install<platform::Resources> useResources{resources};
   platform::Install<platform::Shell> useShell{shell};
+  platform::Install<platform::Input> useInput{input};
 };
 
 }  // namespace testing_support
