@@ -9,6 +9,8 @@
 #include "platform/Process.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
+#include "remap/clsMouseEvents.h"
+#include "remap/modHooking.h"
 #include "toolkit/CommandLine.h"
 
 namespace {
@@ -36,6 +38,10 @@ frmMain::frmMain() {
   btnApply.Click = [this] { btnApply_Click(); };
   btnOK.Click = [this] { btnOK_Click(); };
   btnCancel.Click = [this] { btnCancel_Click(); };
+  form.OnMessage(modHooking::WM_LAUNCHPROGRAM, [this](win::WPARAM program, win::LPARAM) {
+    modHooking::LaunchProgram(form.hWnd(), program);
+    return win::LRESULT{0};
+  });
   current = this;
 }
 
@@ -125,6 +131,8 @@ void frmMain::Form_Load() {
   stored.XButton2 = mod_Registry::ReadMouseValue(mod_Registry::XButton2);
   stored.ScrollLine = mod_Registry::ReadMouseValue(mod_Registry::ScrollLine);
   panel_->Fill(stored);
+  modHooking::objMouseEvents = std::make_shared<clsMouseEvents>();
+  modHooking::objMouseEvents->HookMouseEvents(form);
 }
 
 void frmMain::Form_Activate() {

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "remap/clsMouseEvents.h"
+#include "remap/modHooking.h"
 #include "shell/frmMain.h"
 
 namespace testing_support {
@@ -11,6 +13,16 @@ SimWorld::SimWorld() {
   if (!resources.AddFile(kMainLayoutResource, KV_SOURCE_DIR "/src/ui/frmMain.layout")) {
     throw std::runtime_error("cannot read src/ui/frmMain.layout");
   }
+}
+
+SimWorld::~SimWorld() {
+  // The program's process ends with its world: the system drops its hook, and
+  // the next world's program starts from fresh module state.
+  modHooking::objMouseEvents.reset();
+  modHooking::hMouseHook = 0;
+  modHooking::HookInstalled = false;
+  modHooking::Buttons = {};
+  modHooking::MouseHookData = {};
 }
 
 }  // namespace testing_support

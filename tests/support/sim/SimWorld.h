@@ -15,8 +15,12 @@
 
 namespace testing_support {
 
+// One program runs in a world at a time; it ends with the world.
 struct SimWorld {
   SimWorld();
+  ~SimWorld();
+  SimWorld(const SimWorld&) = delete;
+  SimWorld& operator=(const SimWorld&) = delete;
 
   sim::SimRegistry registry;
   sim::SimMouseParams mouse;
