@@ -205,13 +205,4 @@ TEST_F(Remap, TheHookKeepsWorkingWhileAMessageBoxIsOpen) {
   EXPECT_EQ(Input().keys, (std::vector<SimKey>{kForwardDown, kForwardUp}));
 }
 
-TEST_F(Remap, ALaunchMessageNamingNoProgramStartsNothing) {
-  ASSERT_TRUE(StartProgram());
-  for (const win::WPARAM program : {0u, 4u, 99u}) {
-    world_.windowing.PostMessageA(Main().form.hWnd(), modHooking::WM_LAUNCHPROGRAM, program, 0);
-  }
-  world_.windowing.DispatchPosted();
-  EXPECT_TRUE(world_.shell.launches.empty());
-}
-
 }  // namespace
