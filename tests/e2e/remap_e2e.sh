@@ -8,9 +8,18 @@ source "$(dirname "$0")/lib.sh"
 
 for name in WheelButton XButton1 XButton2 DoPopup; do reg_delete "$name"; done
 
-# The combo boxes in the main window's pixels: wheel button and side button 2.
-WHEEL_BOX="212 178"
-SIDE2_BOX="212 234"
+# The middle of a control of the main window, in its pixels, from the layout
+# (twips, 15 to the pixel).
+centre_of() {
+  awk -v name="$1" '
+    $1 == "Begin" && $3 == name { inside = 1 }
+    inside && $1 == "End" { printf "%d %d\n", (left + width / 2) / 15, (top + height / 2) / 15; exit }
+    inside && $1 == "Left" { left = $3 } inside && $1 == "Top" { top = $3 }
+    inside && $1 == "Width" { width = $3 } inside && $1 == "Height" { height = $3 }
+  ' "$KV_ROOT/src/ui/frmMain.layout"
+}
+WHEEL_BOX="$(centre_of cmbWButton)"
+SIDE2_BOX="$(centre_of cmbXButton2)"
 
 # What the watch window got since the step began.
 step() { STEP="$(watch_count)"; }
