@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Services.h"
+#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
@@ -41,6 +42,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   win32::Win32Process process;
   win32::Win32Resources resources;
   win32::Win32Shell shell;
+  win32::Win32Input input;
   platform::Install<platform::Registry> useRegistry(registry);
   platform::Install<platform::MouseParams> useMouseParams(mouseParams);
   platform::Install<platform::Screen> useScreen(screen);
@@ -49,6 +51,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   platform::Install<platform::Process> useProcess(process);
   platform::Install<platform::Resources> useResources(resources);
   platform::Install<platform::Shell> useShell(shell);
+  platform::Install<platform::Input> useInput(input);
 
   try {
     frmMain window;

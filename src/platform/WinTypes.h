@@ -33,6 +33,12 @@ using HICON = std::uintptr_t;
 using HCURSOR = std::uintptr_t;
 using HINSTANCE = std::uintptr_t;
 
+// A point in pixels.
+struct POINT {
+  LONG x;
+  LONG y;
+};
+
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 

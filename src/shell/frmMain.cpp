@@ -11,6 +11,8 @@
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "remap/clsMouseEvents.h"
+#include "remap/modHooking.h"
 #include "shell/frmMenu.h"
 #include "shell/mod_Tray.h"
 #include "toolkit/CommandLine.h"
@@ -55,6 +57,11 @@ frmMain::frmMain() {
   btnMin.Click = [this] { btnMin_Click(); };
   btnClose.Click = [this] { btnClose_Click(); };
   btnHomepage.Click = [this] { btnHomepage_Click(); };
+  // The mouse hook hands program starts to the message loop.
+  form.OnMessage(modHooking::WM_LAUNCHPROGRAM, [this](win::WPARAM program, win::LPARAM) {
+    modHooking::LaunchProgram(form.hWnd(), program);
+    return win::LRESULT{0};
+  });
   current = this;
 }
 
@@ -144,6 +151,8 @@ void frmMain::Form_Load() {
   stored.XButton2 = mod_Registry::ReadMouseValue(mod_Registry::XButton2);
   stored.ScrollLine = mod_Registry::ReadMouseValue(mod_Registry::ScrollLine);
   panel_->Fill(stored);
+  modHooking::objMouseEvents = std::make_shared<clsMouseEvents>();
+  modHooking::objMouseEvents->HookMouseEvents(form);
 }
 
 void frmMain::Form_Activate() {
@@ -200,6 +209,8 @@ void frmMain::ShowWindow() {
 
 void frmMain::ProgramEnd() {
   if (Message("Do you want to exit this program?", win::MB_YESNO) != win::IDYES) return;
+  if (modHooking::objMouseEvents) modHooking::objMouseEvents->UnhookMouseEvents();
+  modHooking::objMouseEvents.reset();
   // No dead icon stays behind in the notification area.
   mod_Tray::RemoveTrayIcon();
   platform::Use<platform::Process>().ExitProcess(0);

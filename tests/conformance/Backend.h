@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/Input.h"
 #include "platform/MouseParams.h"
 #include "platform/Registry.h"
 
@@ -14,6 +15,12 @@ class Backend {
   virtual ~Backend() = default;
   virtual platform::Registry& Registry() = 0;
   virtual platform::MouseParams& MouseParams() = 0;
+  virtual platform::Input& Input() = 0;
+  // The mouse does something, as a device would (a move by nothing, a side
+  // button); the installed low-level hooks have run when this returns.
+  virtual void MouseEvent(win::UINT message, win::DWORD mouseData) = 0;
+  // The test program's own module, which its hooks are installed with.
+  virtual win::HINSTANCE ProgramModule() = 0;
   // Open handles of the process (win32) or open registry keys (sim): the
   // difference across a call is what the call leaked.
   virtual long OpenHandles() = 0;

@@ -88,3 +88,33 @@ reg_set() { wine_run reg add "$MOUSE_KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/nul
 reg_delete() { wine_run reg delete "$MOUSE_KEY" /v "$1" /f >/dev/null 2>&1 || true; }
 
 stop_wine
+
+# A window of the probe's own in front, at (20, 20), 320 x 240, that writes the
+# keys and mouse buttons it receives to reports/<script>.watch.log.
+start_watch() {
+  mkdir -p "$KV_REPORTS"
+  WATCH_LOG="$KV_REPORTS/$E2E_NAME.watch.log"
+  : >"$WATCH_LOG"
+  wine_run "$KV_PROBE" watch "${1:-240}" >"$WATCH_LOG" 2>/dev/null &
+  local deadline=$((SECONDS + 30))
+  while [ $SECONDS -lt $deadline ]; do
+    grep -q '^ready' "$WATCH_LOG" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+# The watch window's lines after the first N (all of them without N).
+watch_lines() { tr -d '\r' <"$WATCH_LOG" | tail -n +"$((${1:-0} + 1))"; }
+watch_count() { tr -d '\r' <"$WATCH_LOG" | wc -l; }
+# Waits until the lines after the first N match the pattern.
+wait_watch() {
+  local after="$1" pattern="$2" seconds="${3:-10}"
+  local deadline=$((SECONDS + seconds))
+  while [ $SECONDS -lt $deadline ]; do
+    watch_lines "$after" | grep -q -E "$pattern" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+# Clicks a mouse button over the middle of the watch window.
+click_over_watch() { xdotool mousemove 180 140 sleep 0.3 click "$1"; }

@@ -81,6 +81,11 @@ for _ in $(seq 50); do
 done
 check "Yes ends the process" test $ended -eq 0
 check "and leaves no icon behind" no_tray
+start_watch 60
+before="$(watch_count)"
+click_over_watch 8
+check "its hook is gone: a side button reaches applications as itself" \
+  wait_watch "$before" '^xbuttondown 1'
 
 stop_wine
 start_program -tray

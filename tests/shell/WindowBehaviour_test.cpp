@@ -106,13 +106,16 @@ TEST_F(WindowBehaviour, ExitAsksAndNoLeavesEverythingAsItWas) {
                                 "KV-3050P Setup", win::MB_YESNO}));
   EXPECT_FALSE(world_.process.exitCode);
   EXPECT_TRUE(InTray());
+  EXPECT_EQ(world_.input.Hooks().size(), 1u) << "the hook keeps working";
 }
 
 TEST_F(WindowBehaviour, ExitAnsweredYesRemovesTheIconAndEndsTheProcess) {
   Click(Main().btnClose);
   world_.windowing.answers = {win::IDYES};
+  ASSERT_EQ(world_.input.Hooks().size(), 1u);
   Main().ProgramEnd();
   EXPECT_EQ(world_.process.exitCode, 0u);
+  EXPECT_TRUE(world_.input.Hooks().empty()) << "the hook is removed before the end";
   EXPECT_TRUE(world_.shell.icons.empty()) << "no dead icon stays in the notification area";
   EXPECT_TRUE(world_.windowing.messageBoxes.size() == 1);
 }

@@ -15,12 +15,17 @@ class SimProcess final : public platform::Process {
     ++instanceQueries;
     return anotherInstance;
   }
+  // Only the program itself is loaded.
+  win::HINSTANCE GetModuleHandleA(const char* moduleName) override {
+    return moduleName == nullptr ? instance : 0;
+  }
   void ExitProcess(unsigned code) override {
     if (!exitCode) exitCode = code;
   }
 
   std::string commandLine = "\"C:\\Program Files\\KV3050P\\KV3050PSetup.exe\"";
   bool anotherInstance = false;
+  win::HINSTANCE instance = 0x140000000;
   int instanceQueries = 0;
   std::optional<unsigned> exitCode;
 };

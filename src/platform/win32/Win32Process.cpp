@@ -16,6 +16,10 @@ bool Win32Process::IsAnotherInstanceRunning() {
   return another;
 }
 
+win::HINSTANCE Win32Process::GetModuleHandleA(const char* moduleName) {
+  return reinterpret_cast<win::HINSTANCE>(::GetModuleHandleA(moduleName));
+}
+
 void Win32Process::ExitProcess(unsigned code) { ::ExitProcess(code); }
 
 }  // namespace win32

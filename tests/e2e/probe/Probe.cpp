@@ -17,7 +17,16 @@
 //   probe toplevel               every visible top-level window: class|title
 //   probe cursor                 the pointer shown now: its handle, and its hot
 //                                spot where it can be read
+//   probe watch SECONDS          shows a window of its own titled "KV probe" at
+//                                (20, 20), 320 x 240, in front, and prints each
+//                                key and mouse-button message it receives
+//                                ("keydown a6", "xbuttondown 1", "mbuttonup")
+//                                until the time is up
+//   probe processes NAME         the number of running processes of that
+//                                program file name
 #include <windows.h>
+// tlhelp32.h builds on windows.h.
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -139,6 +148,112 @@ int Cursor() {
   return 0;
 }
 
+const char* ButtonMessageName(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      return "lbuttondown";
+    case WM_LBUTTONUP:
+      return "lbuttonup";
+    case WM_LBUTTONDBLCLK:
+      return "lbuttondblclk";
+    case WM_RBUTTONDOWN:
+      return "rbuttondown";
+    case WM_RBUTTONUP:
+      return "rbuttonup";
+    case WM_RBUTTONDBLCLK:
+      return "rbuttondblclk";
+    case WM_MBUTTONDOWN:
+      return "mbuttondown";
+    case WM_MBUTTONUP:
+      return "mbuttonup";
+    case WM_MBUTTONDBLCLK:
+      return "mbuttondblclk";
+    case WM_XBUTTONDOWN:
+      return "xbuttondown";
+    case WM_XBUTTONUP:
+      return "xbuttonup";
+    case WM_XBUTTONDBLCLK:
+      return "xbuttondblclk";
+    case WM_NCXBUTTONDOWN:
+      return "ncxbuttondown";
+    case WM_NCXBUTTONUP:
+      return "ncxbuttonup";
+    case WM_NCMBUTTONDOWN:
+      return "ncmbuttondown";
+    case WM_NCMBUTTONUP:
+      return "ncmbuttonup";
+    default:
+      return nullptr;
+  }
+}
+
+LRESULT CALLBACK WatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      std::printf("keydown %02x\n", static_cast<unsigned>(wParam));
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      std::printf("keyup %02x\n", static_cast<unsigned>(wParam));
+      break;
+    default:
+      if (const char* name = ButtonMessageName(message)) {
+        if (message == WM_XBUTTONDOWN || message == WM_XBUTTONUP || message == WM_XBUTTONDBLCLK) {
+          std::printf("%s %u\n", name, static_cast<unsigned>(HIWORD(wParam)));
+        } else {
+          std::printf("%s\n", name);
+        }
+        // Side-button messages are handled here, as the documentation asks.
+        if (message == WM_XBUTTONDOWN || message == WM_XBUTTONUP) return TRUE;
+      }
+      break;
+  }
+  std::fflush(stdout);
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int Watch(int seconds) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = WatchProcedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = "KVProbe";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowExA(WS_EX_TOPMOST, "KVProbe", "KV probe", WS_POPUP | WS_BORDER, 20, 20,
+                                320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(window, SW_SHOWNORMAL);
+  SetForegroundWindow(window);
+  SetFocus(window);
+  SetTimer(window, 1, static_cast<UINT>(seconds) * 1000, nullptr);
+  std::printf("ready\n");
+  std::fflush(stdout);
+  MSG message{};
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_TIMER && message.hwnd == window) break;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  DestroyWindow(window);
+  return 0;
+}
+
+int Processes(const char* name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 1;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExeFile, name) == 0) ++count;
+  }
+  CloseHandle(snapshot);
+  std::printf("%d\n", count);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,8 +284,11 @@ int main(int argc, char** argv) {
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
   if (command == "toplevel") return EnumWindows(ListTopLevel, 0) ? 0 : 1;
   if (command == "cursor") return Cursor();
+  if (command == "watch" && argc > 2) return Watch(std::atoi(argv[2]));
+  if (command == "processes" && argc > 2) return Processes(argv[2]);
   std::fprintf(stderr,
-               "usage: probe params|set-dblclick N|set-wheel N|swap 0|1|windows TITLE|"
-               "answer TITLE ID\n");
+               "usage: probe params|set-dblclick N|set-wheel N|set-speed N|swap 0|1|"
+               "windows TITLE|answer TITLE ID|post MSG W L|menus|toplevel|cursor|"
+               "watch SECONDS|processes NAME\n");
   return 2;
 }

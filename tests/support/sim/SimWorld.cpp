@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "remap/clsMouseEvents.h"
+#include "remap/modHooking.h"
 #include "shell/frmMain.h"
 #include "shell/frmMenu.h"
 
@@ -15,6 +17,16 @@ SimWorld::SimWorld() {
       throw std::runtime_error(std::string("cannot read src/ui/") + file);
     }
   }
+}
+
+SimWorld::~SimWorld() {
+  // The program's process ends with its world: the system drops its hook, and
+  // the next world's program starts from fresh module state.
+  modHooking::objMouseEvents.reset();
+  modHooking::hMouseHook = 0;
+  modHooking::HookInstalled = false;
+  modHooking::Buttons = {};
+  modHooking::MouseHookData = {};
 }
 
 }  // namespace testing_support

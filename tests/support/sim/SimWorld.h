@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/sim/SimInput.h"
 #include "platform/sim/SimMouseParams.h"
 #include "platform/sim/SimProcess.h"
 #include "platform/sim/SimRegistry.h"
@@ -14,8 +15,12 @@
 
 namespace testing_support {
 
+// One program runs in a world at a time; it ends with the world.
 struct SimWorld {
   SimWorld();
+  ~SimWorld();
+  SimWorld(const SimWorld&) = delete;
+  SimWorld& operator=(const SimWorld&) = delete;
 
   sim::SimRegistry registry;
   sim::SimMouseParams mouse;
@@ -25,6 +30,7 @@ struct SimWorld {
   sim::SimProcess process;
   sim::SimResources resources;
   sim::SimShell shell;
+  sim::SimInput input;
 
   platform::Install<platform::Registry> useRegistry{registry};
   platform::Install<platform::MouseParams> useMouse{mouse};
@@ -34,6 +40,7 @@ struct SimWorld {
   platform::Install<platform::Process> useProcess{process};
   platform::Install<platform::Resources> useResources{resources};
   platform::Install<platform::Shell> useShell{shell};
+  platform::Install<platform::Input> useInput{input};
 };
 
 }  // namespace testing_support

@@ -1,4 +1,5 @@
 #include "conformance/Backend.h"
+#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
 #include "platform/win32/Win32Registry.h"
 
@@ -48,10 +49,36 @@ long CountOwnHandles() {
   return count;
 }
 
+// Windows calls low-level hooks through the installing thread's message
+// queue: serve it until it has been quiet for a while.
+void ServeHookCalls() {
+  DWORD quietSince = ::GetTickCount();
+  while (::GetTickCount() - quietSince < 200) {
+    MSG message{};
+    if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::DispatchMessageA(&message);
+      quietSince = ::GetTickCount();
+    } else {
+      ::Sleep(5);
+    }
+  }
+}
+
 class Win32Backend final : public Backend {
  public:
   platform::Registry& Registry() override { return registry_; }
   platform::MouseParams& MouseParams() override { return mouse_; }
+  platform::Input& Input() override { return input_; }
+  win::HINSTANCE ProgramModule() override {
+    return reinterpret_cast<win::HINSTANCE>(::GetModuleHandleA(nullptr));
+  }
+  void MouseEvent(win::UINT message, win::DWORD mouseData) override {
+    DWORD flags = MOUSEEVENTF_MOVE;
+    if (message == WM_XBUTTONDOWN) flags = MOUSEEVENTF_XDOWN;
+    if (message == WM_XBUTTONUP) flags = MOUSEEVENTF_XUP;
+    ::mouse_event(flags, 0, 0, HIWORD(mouseData), 0);
+    ServeHookCalls();
+  }
   long OpenHandles() override { return CountOwnHandles(); }
   bool IsWine() const override {
     HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
@@ -62,6 +89,7 @@ class Win32Backend final : public Backend {
  private:
   win32::Win32Registry registry_;
   win32::Win32MouseParams mouse_;
+  win32::Win32Input input_;
 };
 
 }  // namespace

@@ -1,0 +1,80 @@
+// Input in memory: a chain of low-level mouse hooks that sees each mouse
+// event tests send, newest hook first, as Windows calls them; what no hook
+// consumes reaches the applications (recorded), and every synthesised key is
+// recorded in order.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/Input.h"
+
+namespace sim {
+
+struct SimHook {
+  win::HHOOK handle;
+  int idHook;
+  win::HOOKPROC procedure;
+  win::HINSTANCE module;
+  win::DWORD threadId;
+};
+
+struct SimKey {
+  win::BYTE bVk;
+  win::BYTE bScan;
+  win::DWORD dwFlags;
+  win::ULONG_PTR dwExtraInfo;
+  bool operator==(const SimKey&) const = default;
+};
+
+// A mouse event as the applications received it.
+struct SimMouseEvent {
+  win::UINT message;
+  win::DWORD mouseData;
+  bool operator==(const SimMouseEvent&) const = default;
+};
+
+class SimInput final : public platform::Input {
+ public:
+  win::HHOOK SetWindowsHookExA(int idHook, win::HOOKPROC procedure, win::HINSTANCE module,
+                               win::DWORD threadId) override;
+  win::LRESULT CallNextHookEx(win::HHOOK hook, int nCode, win::WPARAM wParam,
+                              win::LPARAM lParam) override;
+  win::BOOL UnhookWindowsHookEx(win::HHOOK hook) override;
+  void keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
+                   win::ULONG_PTR dwExtraInfo) override;
+
+  // The mouse does something: the hooks run, newest first, and when the chain
+  // answers 0 the event reaches the applications. Answers whether it did.
+  bool SendMouseEvent(win::UINT message, win::DWORD mouseData = 0, win::POINT pt = {0, 0});
+  // Runs the chain with any hook code, as no real mouse does (Windows gives
+  // low-level hooks HC_ACTION only); answers the chain's result.
+  win::LRESULT RunHooks(int nCode, win::WPARAM wParam, const win::MSLLHOOKSTRUCT& record);
+
+  // Installed hooks, newest first.
+  const std::vector<SimHook>& Hooks() const { return chain_; }
+  bool IsInstalled(win::HHOOK hook) const;
+
+  // Installations fail while this is set, as when the system refuses a hook.
+  bool refuseHooks = false;
+  std::vector<SimKey> keys;
+  std::vector<SimMouseEvent> received;  // by the applications, in order
+
+ private:
+  // One hook call in progress: where in the chain (as it was when the event
+  // arrived; the snapshot lives as long as the event travels) the running
+  // procedure stands.
+  struct Frame {
+    const std::vector<win::HHOOK>* chain;
+    std::size_t position;
+  };
+  win::LRESULT CallFrom(const std::vector<win::HHOOK>& chain, std::size_t position, int nCode,
+                        win::WPARAM wParam, win::LPARAM lParam);
+
+  std::vector<SimHook> chain_;
+  std::vector<Frame> running_;
+  win::HHOOK next_ = 0x20001;
+  win::DWORD clock_ = 1000;
+};
+
+}  // namespace sim

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The real program's mouse hook: side buttons become browser keys in the
+# window in front, the wheel button keeps its click or starts the chosen
+# program, and no application sees what the hook consumes. Wine hands the
+# side and wheel buttons to the hook only over a Wine window, so every click
+# lands on the probe's watch window.
+source "$(dirname "$0")/lib.sh"
+
+for name in WheelButton XButton1 XButton2 DoPopup; do reg_delete "$name"; done
+
+# The middle of a control of the main window, in its pixels, from the layout
+# (twips, 15 to the pixel).
+centre_of() {
+  awk -v name="$1" '
+    $1 == "Begin" && $3 == name { inside = 1 }
+    inside && $1 == "End" { printf "%d %d\n", (left + width / 2) / 15, (top + height / 2) / 15; exit }
+    inside && $1 == "Left" { left = $3 } inside && $1 == "Top" { top = $3 }
+    inside && $1 == "Width" { width = $3 } inside && $1 == "Height" { height = $3 }
+  ' "$KV_ROOT/src/ui/frmMain.layout"
+}
+WHEEL_BOX="$(centre_of cmbWButton)"
+SIDE2_BOX="$(centre_of cmbXButton2)"
+
+# What the watch window got since the step began.
+step() { STEP="$(watch_count)"; }
+seen() { watch_lines "$STEP" | tr '\n' ' '; }
+keys_seen() { watch_lines "$STEP" | grep -E '^key' | tr '\n' ' '; }
+has_line() { watch_lines "$STEP" | grep -q -E "$1"; }
+no_line() { ! has_line "$1"; }
+# Clicks a button over the watch window and lets the last message arrive.
+click_and_wait() {
+  step
+  click_over_watch "$1"
+  wait_watch "$STEP" "$2" 10
+  sleep 0.5
+  echo "  click $1: $(seen)"
+}
+
+start_program
+check "the window appears" wait_for '^KV3050PSetupForm 1 0 '
+check "the watch window is in front" start_watch
+
+click_and_wait 8 '^keyup'
+check "side button 1 gives browser Back, down then up" test "$(keys_seen)" = "keydown a6 keyup a6 "
+check "side button 1 is no side-button message" no_line 'xbutton'
+
+click_and_wait 9 '^keyup'
+check "side button 2 gives browser Forward, down then up" test "$(keys_seen)" = "keydown a7 keyup a7 "
+check "side button 2 is no side-button message" no_line 'xbutton'
+
+# Side button 2 becomes Backward in its combo box, without Apply; then the
+# watch window comes to the front again.
+click_in_main $SIDE2_BOX
+sleep 0.5
+xdotool key Up Return
+click_and_wait 1 '^lbuttonup'
+click_and_wait 9 '^keyup'
+check "side button 2 chosen Backward gives browser Back" test "$(keys_seen)" = "keydown a6 keyup a6 "
+check "side button 2 chosen Backward is no side-button message" no_line 'xbutton'
+check "the choice was not stored" test -z "$(reg_value XButton2)"
+
+click_and_wait 2 '^mbuttonup'
+check "with \"No use\" the wheel click reaches the window" \
+  test "$(seen)" = "mbuttondown mbuttonup "
+
+# The wheel button starts the file manager. A left click first shows that the
+# watch window hears clicks at that place; the program started later covers it.
+click_in_main $WHEEL_BOX
+sleep 0.5
+xdotool key Down Down Return
+click_and_wait 1 '^lbuttonup'
+check "the watch window hears clicks again" test "$(seen)" = "lbuttondown lbuttonup "
+before="$(probe processes explorer.exe)"
+step
+click_over_watch 2
+started=1
+for _ in $(seq 60); do
+  [ "$(probe processes explorer.exe)" -gt "$before" ] && { started=0; break; }
+  sleep 0.5
+done
+check "with \"File Manager\" a wheel click starts explorer.exe" test $started -eq 0
+sleep 1
+echo "  click 2: $(seen)"
+check "with \"File Manager\" the window sees neither press nor release" no_line '^mbutton'
+
+finish
