@@ -22,24 +22,6 @@ TEST_F(SimGdiTest, ASelectedBitmapDeletedEarlyStaysLiveUntilItsDcGoes) {
   EXPECT_EQ(gdi_.LiveDCs(), 0);
 }
 
-TEST_F(SimGdiTest, StockObjectsAreNotCountedOrFreed) {
-  const win::HBITMAP empty = gdi_.CreateBitmap(0, 5, 1, 1, nullptr);
-  EXPECT_NE(empty, 0u) << "a zero-sized bitmap is the 1 x 1 stock bitmap";
-  EXPECT_EQ(gdi_.LiveBitmaps(), 0);
-  EXPECT_TRUE(gdi_.DeleteObject(empty));
-  const win::HDC dc = gdi_.CreateCompatibleDC(0);
-  EXPECT_EQ(gdi_.SelectObject(dc, empty), gdi_.SelectedBitmap(dc));
-  gdi_.DeleteDC(dc);
-}
-
-TEST_F(SimGdiTest, ScreenDcsCountUntilReleased) {
-  const win::HDC screen = gdi_.GetDC(0);
-  EXPECT_EQ(gdi_.LiveDCs(), 1);
-  EXPECT_FALSE(gdi_.DeleteDC(screen)) << "released, not deleted";
-  EXPECT_EQ(gdi_.ReleaseDC(0, screen), 1);
-  EXPECT_EQ(gdi_.LiveDCs(), 0);
-}
-
 TEST_F(SimGdiTest, DrawingCallsAreRecordedWithTheDcState) {
   const win::HDC dc = gdi_.CreateCompatibleDC(0);
   gdi_.SetTextColor(dc, 0x80000011);
