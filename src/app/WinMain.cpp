@@ -5,6 +5,7 @@
 
 #include "platform/Services.h"
 #include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32Gdi.h"
 #include "platform/win32/Win32MouseParams.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
@@ -14,14 +15,22 @@
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32Windowing.h"
 #include "shell/frmMain.h"
+#include "platform/win32/Win32UserControls.h"
 
 #include <windows.h>
+// ole2.h builds on windows.h.
+#include <ole2.h>
 
 namespace {
 
 int RunMessageLoop(HWND mainWindow) {
   MSG message{};
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // Alt and a skinned button's access key clicks that button.
+    if (win32::Win32UserControls::TranslateAccessKey(reinterpret_cast<win::HWND>(message.hwnd),
+                                                     message.message, message.wParam)) {
+      continue;
+    }
     // The dialog manager gives the frameless window Tab navigation.
     if (::IsDialogMessageA(mainWindow, &message)) continue;
     ::TranslateMessage(&message);
@@ -43,6 +52,9 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   win32::Win32Resources resources;
   win32::Win32Shell shell;
   win32::Win32Input input;
+  win32::Win32Gdi gdi;
+  win32::Win32Pointer pointer;
+  win32::Win32UserControls userControls;
   platform::Install<platform::Registry> useRegistry(registry);
   platform::Install<platform::MouseParams> useMouseParams(mouseParams);
   platform::Install<platform::Screen> useScreen(screen);
@@ -52,14 +64,21 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   platform::Install<platform::Resources> useResources(resources);
   platform::Install<platform::Shell> useShell(shell);
   platform::Install<platform::Input> useInput(input);
+  platform::Install<platform::Gdi> useGdi(gdi);
+  platform::Install<platform::Pointer> usePointer(pointer);
+  platform::Install<platform::UserControls> useUserControls(userControls);
 
+  // Drag and drop from the skinned buttons needs OLE on the UI thread.
+  const bool ole = SUCCEEDED(::OleInitialize(nullptr));
+  int result = 0;
   try {
     frmMain window;
-    if (!window.Start()) return 0;
-    return RunMessageLoop(reinterpret_cast<HWND>(window.form.hWnd()));
+    if (window.Start()) result = RunMessageLoop(reinterpret_cast<HWND>(window.form.hWnd()));
   } catch (const std::exception& error) {
     // Only a damaged program gets here (its own layout does not load).
     ::MessageBoxA(nullptr, error.what(), kAppTitle, MB_OK | MB_ICONERROR);
-    return 1;
+    result = 1;
   }
+  if (ole) ::OleUninitialize();
+  return result;
 }

@@ -5,8 +5,13 @@
 #include <memory>
 
 #include "platform/Input.h"
+#include "platform/Gdi.h"
 #include "platform/MouseParams.h"
+#include "platform/Pointer.h"
 #include "platform/Registry.h"
+#include "platform/Screen.h"
+#include "platform/Timers.h"
+#include "platform/UserControlSurface.h"
 
 namespace conformance {
 
@@ -24,6 +29,16 @@ class Backend {
   // Open handles of the process (win32) or open registry keys (sim): the
   // difference across a call is what the call leaked.
   virtual long OpenHandles() = 0;
+  // Drawing and the user-control sites that draw.
+  virtual platform::Gdi& Gdi() = 0;
+  virtual platform::Screen& Screen() = 0;
+  virtual platform::Timers& Timers() = 0;
+  virtual platform::Pointer& Pointer() = 0;
+  virtual platform::UserControls& UserControls() = 0;
+  // A top-level window of the test's own, for user controls to live on.
+  virtual win::HWND Window() = 0;
+  // Live GDI objects and DCs of the process (win32) or of the sim GDI.
+  virtual long GdiObjects() = 0;
   // Where Wine and Windows differ, the tests accept Wine's answer only here.
   virtual bool IsWine() const = 0;
   virtual bool IsSim() const = 0;

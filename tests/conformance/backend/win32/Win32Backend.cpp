@@ -1,7 +1,11 @@
 #include "conformance/Backend.h"
 #include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32Gdi.h"
 #include "platform/win32/Win32MouseParams.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32UserControls.h"
 
 #include <windows.h>
 
@@ -64,6 +68,28 @@ void ServeHookCalls() {
   }
 }
 
+// GetGuiResources is a stub under Wine (0, ERROR_CALL_NOT_IMPLEMENTED). Wine
+// accepts a GDI handle given by its table index alone, so probing the indexes
+// counts the live objects instead. Wine hands out the lowest free entries, so
+// a long run of unused ones marks the end of the used part of the table.
+long CountGdiObjects() {
+  ::SetLastError(0);
+  const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  if (reported != 0 || ::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return reported;
+  constexpr UINT_PTR kEndOfUse = 4096;
+  long count = 0;
+  UINT_PTR unused = 0;
+  for (UINT_PTR index = 1; index < 0x10000 && unused < kEndOfUse; ++index) {
+    if (::GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) {
+      ++count;
+      unused = 0;
+    } else {
+      ++unused;
+    }
+  }
+  return count;
+}
+
 class Win32Backend final : public Backend {
  public:
   platform::Registry& Registry() override { return registry_; }
@@ -80,6 +106,19 @@ class Win32Backend final : public Backend {
     ServeHookCalls();
   }
   long OpenHandles() override { return CountOwnHandles(); }
+  platform::Gdi& Gdi() override { return gdi_; }
+  platform::Screen& Screen() override { return screen_; }
+  platform::Timers& Timers() override { return timers_; }
+  platform::Pointer& Pointer() override { return pointer_; }
+  platform::UserControls& UserControls() override { return userControls_; }
+  // One hidden window for the whole run: under Wine each top-level window
+  // made and destroyed costs about two seconds.
+  win::HWND Window() override {
+    static HWND window = ::CreateWindowExA(0, "STATIC", "conformance", WS_POPUP, 0, 0, 320, 240,
+                                           nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    return reinterpret_cast<win::HWND>(window);
+  }
+  long GdiObjects() override { return CountGdiObjects(); }
   bool IsWine() const override {
     HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
     return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
@@ -90,6 +129,11 @@ class Win32Backend final : public Backend {
   win32::Win32Registry registry_;
   win32::Win32MouseParams mouse_;
   win32::Win32Input input_;
+  win32::Win32Gdi gdi_;
+  win32::Win32Screen screen_;
+  win32::Win32Timers timers_;
+  win32::Win32Pointer pointer_;
+  win32::Win32UserControls userControls_;
 };
 
 }  // namespace

@@ -1,0 +1,167 @@
+// The site of a user control: a child window of its container with a
+// persistent drawing surface (what is drawn on its DC stays until cleared and
+// is shown again after the window was covered), colours, a font, a background
+// picture, a mask picture that cuts pixels of the mask colour out of the
+// control, access keys, a mouse pointer, ambient values from the container,
+// and the input notifications it delivers to the control it holds.
+//
+// Units: the surface's own coordinates (drawing, mouse positions, scale size)
+// are pixels; Width and Height are twips, as a container sees them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/DataObject.h"
+#include "platform/Font.h"
+#include "platform/Gdi.h"
+#include "platform/Picture.h"
+
+namespace platform {
+
+// Button masks and shift masks of the mouse and key notifications.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kMiddleButton = 4;
+constexpr int kShiftMask = 1;
+constexpr int kCtrlMask = 2;
+constexpr int kAltMask = 4;
+
+// Background styles.
+constexpr int kBackStyleTransparent = 0;
+constexpr int kBackStyleOpaque = 1;
+
+// Mouse pointers (the toolkit's numbers); 99 shows the mouse icon.
+constexpr int kPointerDefault = 0;
+constexpr int kPointerCustom = 99;
+
+// OLE drag-over states.
+constexpr std::int16_t kDragEnter = 0;
+constexpr std::int16_t kDragLeave = 1;
+constexpr std::int16_t kDragOver = 2;
+
+// What the surface tells the control it holds. Arguments passed by reference
+// are the platform's own: a change made here reaches the platform.
+class UserControlEvents {
+ public:
+  virtual ~UserControlEvents() = default;
+  // button: in a down or up the button that changed, in a move the buttons held.
+  virtual void OnMouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  virtual void OnMouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  virtual void OnMouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  virtual void OnClick() {}
+  virtual void OnKeyDown(std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
+  virtual void OnKeyPress(std::int16_t& /*keyAscii*/) {}
+  virtual void OnKeyUp(std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
+  virtual void OnGotFocus() {}
+  virtual void OnLostFocus() {}
+  virtual void OnAccessKeyPress(std::int16_t /*keyAscii*/) {}
+  virtual void OnResize() {}
+  virtual void OnAmbientChanged(const std::string& /*propertyName*/) {}
+  virtual void OnOLECompleteDrag(std::int32_t& /*effect*/) {}
+  virtual void OnOLEDragDrop(DataObject& /*data*/, std::int32_t& /*effect*/,
+                             std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/,
+                             float& /*y*/) {}
+  virtual void OnOLEDragOver(DataObject& /*data*/, std::int32_t& /*effect*/,
+                             std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/,
+                             float& /*y*/, std::int16_t& /*state*/) {}
+  virtual void OnOLEGiveFeedback(std::int32_t& /*effect*/, bool& /*defaultCursors*/) {}
+  virtual void OnOLESetData(DataObject& /*data*/, std::int16_t& /*dataFormat*/) {}
+  virtual void OnOLEStartDrag(DataObject& /*data*/, std::int32_t& /*allowedEffects*/) {}
+};
+
+class UserControlSurface {
+ public:
+  virtual ~UserControlSurface() = default;
+
+  // The control that receives the notifications (null: nobody).
+  virtual void SetEvents(UserControlEvents* events) = 0;
+
+  virtual win::HDC hdc() const = 0;
+  virtual win::HWND hwnd() const = 0;
+
+  // Appearance. Colours are colour references; system colours are resolved
+  // when drawn. Setting the background colour clears the surface to it.
+  virtual win::COLORREF BackColor() const = 0;
+  virtual void SetBackColor(win::COLORREF color) = 0;
+  virtual win::COLORREF ForeColor() const = 0;
+  virtual void SetForeColor(win::COLORREF color) = 0;
+  virtual FontPtr Font() const = 0;
+  virtual void SetFont(FontPtr font) = 0;
+  // The background picture, drawn at the top-left corner under everything
+  // else; setting it clears what was drawn.
+  virtual PicturePtr Picture() const = 0;
+  virtual void SetPicture(PicturePtr picture) = 0;
+  // With the transparent background style, the pixels of the mask picture
+  // that have the mask colour (and everything outside the mask picture) are
+  // cut out of the control: neither drawn nor hit by the pointer.
+  virtual PicturePtr MaskPicture() const = 0;
+  virtual void SetMaskPicture(PicturePtr picture) = 0;
+  virtual win::COLORREF MaskColor() const = 0;
+  virtual void SetMaskColor(win::COLORREF color) = 0;
+  virtual int BackStyle() const = 0;
+  virtual void SetBackStyle(int style) = 0;
+
+  // Drawing: clear to the background (colour, then picture), lines in the
+  // foreground colour (the last point left out), text measures in pixels.
+  virtual void Cls() = 0;
+  virtual void Line(int x1, int y1, int x2, int y2) = 0;
+  virtual int TextWidth(const std::string& text) = 0;
+  virtual int TextHeight(const std::string& text) = 0;
+  // Repaints the window from the persistent image now.
+  virtual void Refresh() = 0;
+
+  // Behaviour.
+  virtual std::string AccessKeys() const = 0;
+  virtual void SetAccessKeys(const std::string& keys) = 0;
+  virtual std::int16_t MousePointer() const = 0;
+  virtual void SetMousePointer(std::int16_t pointer) = 0;
+  virtual PicturePtr MouseIcon() const = 0;
+  virtual void SetMouseIcon(PicturePtr icon) = 0;
+  // A disabled surface receives no input.
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool RightToLeft() const = 0;
+  virtual void SetRightToLeft(bool rightToLeft) = 0;
+  // 0 none, 1 manual: with 1 the surface is a drop target and delivers the
+  // drag-over and drop notifications.
+  virtual int OLEDropMode() const = 0;
+  virtual void SetOLEDropMode(int mode) = 0;
+
+  // Geometry. A change of size is notified (OnResize) before the setter returns.
+  virtual double Width() const = 0;
+  virtual double Height() const = 0;
+  virtual void SetWidth(double twips) = 0;
+  virtual void SetHeight(double twips) = 0;
+  virtual int ScaleWidth() const = 0;
+  virtual int ScaleHeight() const = 0;
+  // Position and size in pixels of the container's client area.
+  virtual int Left() const = 0;
+  virtual int Top() const = 0;
+  virtual void Move(int left, int top, int width, int height) = 0;
+
+  // Ambient values: the container sets them, the control reads them. A
+  // change of the display-as-default flag is notified as "DisplayAsDefault".
+  virtual FontPtr AmbientFont() const = 0;
+  virtual void SetAmbientFont(FontPtr font) = 0;
+  virtual bool AmbientUserMode() const = 0;
+  virtual void SetAmbientUserMode(bool userMode) = 0;
+  virtual bool AmbientDisplayAsDefault() const = 0;
+  virtual void SetAmbientDisplayAsDefault(bool displayAsDefault) = 0;
+
+  // Starts an OLE drag from the surface: OnOLEStartDrag fills the data and the
+  // allowed effects, the platform runs the drag, OnOLECompleteDrag ends it.
+  virtual void OLEDrag() = 0;
+};
+
+// Makes user-control sites: a child window of parent at (left, top), of the
+// given size in pixels, visible and enabled, at run time (user mode).
+class UserControls {
+ public:
+  virtual ~UserControls() = default;
+  virtual std::unique_ptr<UserControlSurface> Create(win::HWND parent, int left, int top, int width,
+                                                     int height) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,169 @@
+#include "platform/sim/SimUserControls.h"
+
+#include <cctype>
+
+namespace sim {
+
+SimUserControlSurface::SimUserControlSurface(SimDesktop& desktop, win::HWND hwnd, win::HWND parent,
+                                             int left, int top, int width, int height)
+    : UserControlSurfaceBase(left, top, width, height),
+      desktop_(desktop),
+      hwnd_(hwnd),
+      parent_(parent) {
+  desktop_.surfaces_[hwnd_] = this;
+}
+
+SimUserControlSurface::~SimUserControlSurface() {
+  // A destroyed window takes its region with it.
+  desktop_.gdi_.SetWindowRgn(hwnd_, 0, win::FALSE);
+  desktop_.surfaces_.erase(hwnd_);
+}
+
+void SimUserControlSurface::OLEDrag() {
+  platform::UserControlEvents* events = Events();
+  if (events == nullptr) return;
+  platform::DataObject data;
+  std::int32_t allowed = win::DROPEFFECT_COPY | win::DROPEFFECT_MOVE;
+  events->OnOLEStartDrag(data, allowed);
+  std::int32_t effect = win::DROPEFFECT_NONE;
+  droppedData.reset();
+  if (allowed != 0 && !data.Formats().empty()) {
+    effect = static_cast<std::int32_t>(static_cast<win::DWORD>(allowed) & targetEffects);
+    bool defaultCursors = true;
+    events->OnOLEGiveFeedback(effect, defaultCursors);
+    usedDefaultCursors = defaultCursors;
+    if (targetFormat && data.GetFormat(*targetFormat)) {
+      if (!data.GetData(*targetFormat)) {
+        std::int16_t format = *targetFormat;
+        events->OnOLESetData(data, format);
+      }
+      droppedData = data.GetData(*targetFormat);
+    }
+  }
+  events->OnOLECompleteDrag(effect);
+}
+
+void SimUserControlSurface::MouseDown(int button, int shift, float x, float y) {
+  if (Enabled() && Events() != nullptr) Events()->OnMouseDown(button, shift, x, y);
+}
+
+void SimUserControlSurface::MouseMove(int button, int shift, float x, float y) {
+  if (Enabled() && Events() != nullptr) Events()->OnMouseMove(button, shift, x, y);
+}
+
+void SimUserControlSurface::MouseUp(int button, int shift, float x, float y) {
+  if (Enabled() && Events() != nullptr) Events()->OnMouseUp(button, shift, x, y);
+}
+
+void SimUserControlSurface::Click() {
+  if (Enabled() && Events() != nullptr) Events()->OnClick();
+}
+
+std::int16_t SimUserControlSurface::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+  if (Enabled() && Events() != nullptr) Events()->OnKeyDown(keyCode, shift);
+  return keyCode;
+}
+
+std::int16_t SimUserControlSurface::KeyPress(std::int16_t keyAscii) {
+  if (Enabled() && Events() != nullptr) Events()->OnKeyPress(keyAscii);
+  return keyAscii;
+}
+
+std::int16_t SimUserControlSurface::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+  if (Enabled() && Events() != nullptr) Events()->OnKeyUp(keyCode, shift);
+  return keyCode;
+}
+
+void SimUserControlSurface::GotFocus() {
+  if (Enabled() && Events() != nullptr) Events()->OnGotFocus();
+}
+
+void SimUserControlSurface::LostFocus() {
+  if (Events() != nullptr) Events()->OnLostFocus();
+}
+
+bool SimUserControlSurface::PressAccessKey(char key) {
+  if (!Enabled() || Events() == nullptr) return false;
+  for (char accessKey : AccessKeys()) {
+    if (std::toupper(static_cast<unsigned char>(accessKey)) ==
+        std::toupper(static_cast<unsigned char>(key))) {
+      Events()->OnAccessKeyPress(static_cast<std::int16_t>(key));
+      return true;
+    }
+  }
+  return false;
+}
+
+std::int32_t SimUserControlSurface::DragOver(platform::DataObject& data, std::int32_t effect,
+                                             std::int16_t state, float x, float y) {
+  if (!acceptsDrops_ || !Enabled() || Events() == nullptr) return win::DROPEFFECT_NONE;
+  std::int16_t button = platform::kLeftButton, shift = 0;
+  Events()->OnOLEDragOver(data, effect, button, shift, x, y, state);
+  return effect;
+}
+
+std::int32_t SimUserControlSurface::DragDrop(platform::DataObject& data, std::int32_t effect,
+                                             float x, float y) {
+  if (!acceptsDrops_ || !Enabled() || Events() == nullptr) return win::DROPEFFECT_NONE;
+  std::int16_t button = platform::kLeftButton, shift = 0;
+  Events()->OnOLEDragDrop(data, effect, button, shift, x, y);
+  return effect;
+}
+
+win::COLORREF SimUserControlSurface::PixelAt(int x, int y) const {
+  return desktop_.gdi_.GetPixel(hdc(), x, y);
+}
+
+bool SimUserControlSurface::HasRegion() const {
+  return desktop_.gdi_.WindowRegion(hwnd_) != nullptr;
+}
+
+bool SimUserControlSurface::IsHit(int x, int y) const {
+  if (x < 0 || y < 0 || x >= ScaleWidth() || y >= ScaleHeight()) return false;
+  const SimRegion* region = desktop_.gdi_.WindowRegion(hwnd_);
+  return region == nullptr || region->Contains(x, y);
+}
+
+std::unique_ptr<platform::UserControlSurface> SimDesktop::Create(win::HWND parent, int left,
+                                                                 int top, int width, int height) {
+  const win::HWND hwnd = next_++;
+  return std::make_unique<SimUserControlSurface>(*this, hwnd, parent, left, top, width, height);
+}
+
+win::BOOL SimDesktop::GetCursorPos(win::POINT* point) {
+  if (point == nullptr) return win::FALSE;
+  *point = cursor_;
+  return win::TRUE;
+}
+
+std::optional<win::POINT> SimDesktop::Origin(win::HWND window) const {
+  const auto surface = surfaces_.find(window);
+  if (surface != surfaces_.end()) {
+    const auto parent = Origin(surface->second->Parent());
+    const win::POINT base = parent.value_or(win::POINT{0, 0});
+    return win::POINT{base.x + surface->second->Left(), base.y + surface->second->Top()};
+  }
+  const auto found = origins_.find(window);
+  if (found == origins_.end()) return std::nullopt;
+  return found->second;
+}
+
+win::BOOL SimDesktop::ScreenToClient(win::HWND window, win::POINT* point) {
+  const auto origin = Origin(window);
+  if (!origin || point == nullptr) return win::FALSE;
+  point->x -= origin->x;
+  point->y -= origin->y;
+  return win::TRUE;
+}
+
+win::POINT SimDesktop::ClientToScreen(win::HWND window, int x, int y) const {
+  const win::POINT origin = Origin(window).value_or(win::POINT{0, 0});
+  return {origin.x + x, origin.y + y};
+}
+
+SimUserControlSurface* SimDesktop::Surface(win::HWND window) const {
+  const auto found = surfaces_.find(window);
+  return found == surfaces_.end() ? nullptr : found->second;
+}
+
+}  // namespace sim
