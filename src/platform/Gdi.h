@@ -11,7 +11,6 @@ namespace win {
 
 using HDC = std::uintptr_t;
 using HGDIOBJ = std::uintptr_t;
-using HBITMAP = std::uintptr_t;
 using HRGN = std::uintptr_t;
 using HBRUSH = std::uintptr_t;
 using HPEN = std::uintptr_t;
@@ -205,6 +204,9 @@ class Gdi {
 
   // Regions. SetWindowRgn hands the region to the system, which frees it.
   virtual win::HRGN CreateRectRgn(int left, int top, int right, int bottom) = 0;
+  // ExtCreateRegion of a region data block holding these rectangles: one
+  // call for a whole list (the rectangles may be in any order; overlaps join).
+  virtual win::HRGN ExtCreateRegion(const win::RECT* rects, win::DWORD count) = 0;
   virtual int CombineRgn(win::HRGN destination, win::HRGN source1, win::HRGN source2, int mode) = 0;
   virtual win::BOOL PtInRegion(win::HRGN region, int x, int y) = 0;
   virtual int SetWindowRgn(win::HWND window, win::HRGN region, win::BOOL redraw) = 0;

@@ -31,6 +31,7 @@ using HWND = std::uintptr_t;
 using HKEY = std::uintptr_t;
 using HICON = std::uintptr_t;
 using HCURSOR = std::uintptr_t;
+using HBITMAP = std::uintptr_t;
 using HINSTANCE = std::uintptr_t;
 
 // A point in pixels.

@@ -132,6 +132,9 @@ class FormWindow : public Window {
   virtual void SetProcedure(WindowProcedure procedure) = 0;
   // The window's icon, big and small (WM_SETICON); 0 for none.
   virtual void SetIcon(win::HICON icon) = 0;
+  // A bitmap drawn at the client origin as the window's background; 0 for
+  // none. The caller keeps it alive while the window shows it.
+  virtual void SetBackgroundBitmap(win::HBITMAP bitmap) = 0;
   virtual void SetWindowTextA(const std::string& text) = 0;
   virtual bool IsIconic() const = 0;
 };

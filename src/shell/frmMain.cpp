@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "mouse/mod_Registry.h"
+#include "platform/Gdi.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
 #include "platform/Screen.h"
@@ -14,8 +15,10 @@
 #include "remap/clsMouseEvents.h"
 #include "remap/modHooking.h"
 #include "shell/frmMenu.h"
+#include "shell/mod_Outline.h"
 #include "shell/mod_Tray.h"
 #include "toolkit/CommandLine.h"
+#include "toolkit/Pictures.h"
 
 namespace {
 
@@ -106,8 +109,14 @@ void frmMain::CreateControls() {
       Timer1.SetEnabled(node.Bool("Enabled", true));
       continue;
     }
-    // The mask's picture box joins with the window's shape.
-    if (node.kind == "PictureBox") continue;
+    if (node.kind == "PictureBox") {
+      if (node.name != "picSkinMask") throw std::runtime_error("unknown picture box " + node.name);
+      const platform::ChildSpec spec = toolkit::Control::PlacementOf(form, node);
+      picSkinMask = std::make_unique<toolkit::PictureBox>(spec.rect.left, spec.rect.top,
+                                                          spec.rect.width, spec.rect.height);
+      maskPicture_ = toolkit::LoadLayoutPicture(node.Text("Picture"));
+      continue;
+    }
     ordered.push_back(&node);
   }
   std::stable_sort(ordered.begin(), ordered.end(), [](const auto* a, const auto* b) {
@@ -150,9 +159,21 @@ void frmMain::Form_Load() {
   stored.XButton1 = mod_Registry::ReadMouseValue(mod_Registry::XButton1);
   stored.XButton2 = mod_Registry::ReadMouseValue(mod_Registry::XButton2);
   stored.ScrollLine = mod_Registry::ReadMouseValue(mod_Registry::ScrollLine);
+  ShapeWindow();
   panel_->Fill(stored);
   modHooking::objMouseEvents = std::make_shared<clsMouseEvents>();
   modHooking::objMouseEvents->HookMouseEvents(form);
+}
+
+void frmMain::ShapeWindow() {
+  if (!picSkinMask) throw std::runtime_error("the layout lacks picSkinMask");
+  // A persistent image that takes its picture's size, so that its device
+  // context holds every pixel of the mask.
+  picSkinMask->SetPicture(maskPicture_);
+  std::int32_t transparent = 0;  // none given: the mask's top-left colour
+  const win::HRGN region = mod_Outline::CreateSkinRegion(*picSkinMask, transparent);
+  // The window system owns the region from here on.
+  platform::Use<platform::Gdi>().SetWindowRgn(form.hWnd(), region, -1);
 }
 
 void frmMain::Form_Activate() {

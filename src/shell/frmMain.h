@@ -6,10 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "controls/ButtonExHost.h"
 #include "mouse/SettingsPanel.h"
-#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Form.h"
+#include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Timer.h"
 
@@ -58,15 +60,17 @@ class frmMain {
   toolkit::ComboBox cmbWButton;
   toolkit::ComboBox cmbRButton;
   toolkit::ComboBox cmbLButton;
-  toolkit::CommandButton btnMin;
+  controls::ButtonExHost btnMin;
   toolkit::ScrollBar scrWheelScroll;
   toolkit::ScrollBar scrClickSpeed;
   toolkit::ScrollBar scrSpeed;
-  toolkit::CommandButton btnOK;
-  toolkit::CommandButton btnClose;
-  toolkit::CommandButton btnCancel;
-  toolkit::CommandButton btnApply;
-  toolkit::CommandButton btnHomepage;
+  // The mask picture's box, below the client area: never seen.
+  std::unique_ptr<toolkit::PictureBox> picSkinMask;
+  controls::ButtonExHost btnOK;
+  controls::ButtonExHost btnClose;
+  controls::ButtonExHost btnCancel;
+  controls::ButtonExHost btnApply;
+  controls::ButtonExHost btnHomepage;
 
  private:
   void CreateControls();
@@ -86,6 +90,9 @@ class frmMain {
   void btnHomepage_Click();
   int Message(const std::string& text, win::UINT style);
 
+  void ShapeWindow();
+
+  platform::PicturePtr maskPicture_;
   std::unique_ptr<SettingsPanel> panel_;
   bool ended_ = false;
 };

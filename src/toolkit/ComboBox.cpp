@@ -14,7 +14,7 @@ ComboBox::~ComboBox() {
 void ComboBox::Create(Form& parent, const LayoutNode& node) {
   Remember(node);
   parent_ = &parent;
-  window_ = platform::Use<platform::Windowing>().CreateComboBox(SpecFrom(parent, node));
+  window_ = platform::Use<platform::Windowing>().CreateComboBox(PlacementOf(parent, node));
   if (const LayoutValue* color = node.Find("BackColor")) {
     window_->SetBackColor(static_cast<win::COLORREF>(color->AsInteger().value_or(0)));
   }

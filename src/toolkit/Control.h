@@ -25,9 +25,13 @@ class Control {
 
   const std::string& Name() const { return name_; }
 
- protected:
   // The layout's twips as pixels of the form's client area.
-  static platform::ChildSpec SpecFrom(const Form& parent, const LayoutNode& node);
+  static platform::ChildSpec PlacementOf(const Form& parent, const LayoutNode& node);
+
+ protected:
+  static platform::ChildSpec SpecFrom(const Form& parent, const LayoutNode& node) {
+    return PlacementOf(parent, node);
+  }
   // The custom pointer of a layout block (MousePointer 99 with MouseIcon
   // res:NAME), or 0 for the window's usual one.
   static win::HCURSOR CustomPointer(const LayoutNode& node);

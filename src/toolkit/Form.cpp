@@ -5,6 +5,7 @@
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "toolkit/Control.h"
+#include "toolkit/Pictures.h"
 
 namespace toolkit {
 namespace {
@@ -36,7 +37,7 @@ int ShiftOf(win::WPARAM wParam) {
   return ((wParam & win::MK_SHIFT) ? 1 : 0) | ((wParam & win::MK_CONTROL) ? 2 : 0);
 }
 
-platform::ChildSpec Control::SpecFrom(const Form& parent, const LayoutNode& node) {
+platform::ChildSpec Control::PlacementOf(const Form& parent, const LayoutNode& node) {
   auto& screen = platform::Use<platform::Screen>();
   platform::ChildSpec spec;
   spec.parent = parent.hWnd();
@@ -78,6 +79,8 @@ void Form::Create(const LayoutNode& node) {
     icon_ = platform::Use<platform::Windowing>().LoadIconA(icon.substr(4));
     window_->SetIcon(icon_);
   }
+  picture_ = LoadLayoutPicture(node.Text("Picture"));
+  if (platform::HasImage(picture_)) window_->SetBackgroundBitmap(picture_->Handle());
 }
 
 void Form::PopupMenu(Menu& menu) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/Picture.h"
 #include "platform/Windowing.h"
 #include "toolkit/Layout.h"
 #include "toolkit/Menu.h"
@@ -36,6 +37,8 @@ class Form {
   void SetWindowState(WindowState state);
   // The window's icon, from the layout's "Icon = res:NAME"; 0 for none.
   win::HICON Icon() const { return icon_; }
+  // The picture drawn as the window's background ("Picture = res:NAME").
+  const platform::PicturePtr& Picture() const { return picture_; }
 
   // Pops the menu's items up at the pointer, this window their owner, and
   // runs the Click of the item chosen.
@@ -61,6 +64,7 @@ class Form {
   std::unique_ptr<platform::FormWindow> window_;
   std::string caption_;
   win::HICON icon_ = 0;
+  platform::PicturePtr picture_;
   std::map<win::HWND, Control*> children_;
   std::map<win::UINT, std::function<win::LRESULT(win::WPARAM, win::LPARAM)>> handlers_;
 };

@@ -52,7 +52,7 @@ void ScrollBar::Create(Form& parent, const LayoutNode& node) {
   range_.largeChange = static_cast<int>(node.Integer("LargeChange", 1));
   value_ = range_.ValueAt(std::clamp(
       range_.PositionOf(static_cast<int>(node.Integer("Value", range_.min))), 0, range_.Span()));
-  window_ = platform::Use<platform::Windowing>().CreateScrollBar(SpecFrom(parent, node));
+  window_ = platform::Use<platform::Windowing>().CreateScrollBar(PlacementOf(parent, node));
   window_->SetCursor(CustomPointer(node));
   ShowPosition();
   parent.Attach(*this);

@@ -202,7 +202,7 @@ TEST_F(Panel, ApplyStoresTheTenValuesInOrderThenSaysSo) {
   Box(Main().cmbWButton).UserChooses("File Manager");
   Box(Main().cmbXButton2).UserChooses("Backward");
   world_.windowing.messageBoxes.clear();
-  ASSERT_TRUE(world_.windowing.Button(Main().btnApply.hWnd())->UserClicks());
+  ASSERT_TRUE(ClickButton(Main().btnApply));
   EXPECT_EQ(StoredInOrder(),
             (std::vector<std::pair<std::string, std::string>>{{"SwapMouseButtons", "1"},
                                                               {"WheelButton", "File Manager"},
@@ -223,7 +223,7 @@ TEST_F(Panel, OkStoresThenHidesToTheTrayWithoutAMessage) {
   ASSERT_TRUE(StartProgram());
   ForgetStoredValues();
   world_.mouse.ClearCalls();
-  ASSERT_TRUE(world_.windowing.Button(Main().btnOK.hWnd())->UserClicks());
+  ASSERT_TRUE(ClickButton(Main().btnOK));
   const auto stored = StoredInOrder();
   ASSERT_EQ(stored.size(), 10u);
   EXPECT_EQ(stored.front(), (std::pair<std::string, std::string>{"SwapMouseButtons", "0"}));

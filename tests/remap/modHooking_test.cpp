@@ -106,7 +106,7 @@ TEST_F(Remap, WithoutAHookTheRestOfTheProgramStillWorks) {
   Click(win::WM_MBUTTONDOWN);
   EXPECT_TRUE(Input().keys.empty());
   EXPECT_EQ(Input().received.size(), 4u);
-  ASSERT_TRUE(world_.windowing.Button(Main().btnApply.hWnd())->UserClicks());
+  ASSERT_TRUE(ClickButton(Main().btnApply));
   EXPECT_EQ(Stored("XButton1"), "Backward");
 }
 
@@ -200,7 +200,7 @@ TEST_F(Remap, TheHookKeepsWorkingWhileAMessageBoxIsOpen) {
   world_.windowing.whileOpen = [this](const sim::SimMessageBox&) {
     Click(win::WM_XBUTTONDOWN, kX2);
   };
-  ASSERT_TRUE(world_.windowing.Button(Main().btnApply.hWnd())->UserClicks());
+  ASSERT_TRUE(ClickButton(Main().btnApply));
   EXPECT_EQ(MessagesShown(), std::vector<std::string>{"Performance well adjusted"});
   EXPECT_EQ(Input().keys, (std::vector<SimKey>{kForwardDown, kForwardUp}));
 }

@@ -14,9 +14,7 @@ class WindowBehaviour : public ProgramTest {
  protected:
   void SetUp() override { ASSERT_TRUE(StartProgram()); }
 
-  void Click(const toolkit::CommandButton& button) {
-    ASSERT_TRUE(world_.windowing.Button(button.hWnd())->UserClicks());
-  }
+  void Click(const controls::ButtonExHost& button) { ASSERT_TRUE(ClickButton(button)); }
   // What the shell sends when the mouse does something over the icon.
   void TrayNotification(int mouseMessage) { Window().Send(win::WM_MOUSEMOVE, 1, mouseMessage); }
   bool IconPresent() { return world_.shell.icons.count({Main().form.hWnd(), 1u}) != 0; }
@@ -25,7 +23,7 @@ class WindowBehaviour : public ProgramTest {
 };
 
 TEST_F(WindowBehaviour, CloseOkAndCancelAllLeaveTheProgramInTheTray) {
-  for (const toolkit::CommandButton* button :
+  for (const controls::ButtonExHost* button :
        {&Main().btnClose, &Main().btnOK, &Main().btnCancel}) {
     Click(*button);
     EXPECT_TRUE(InTray());

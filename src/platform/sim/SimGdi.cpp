@@ -617,6 +617,17 @@ win::HRGN SimGdi::CreateRectRgn(int left, int top, int right, int bottom) {
   return Add(std::move(object));
 }
 
+win::HRGN SimGdi::ExtCreateRegion(const win::RECT* rects, win::DWORD count) {
+  if (rects == nullptr && count != 0) return 0;
+  Object object(Kind::Region);
+  for (win::DWORD i = 0; i < count; ++i) {
+    const win::RECT& r = rects[i];
+    object.region = SimRegion::Combine(
+        object.region, SimRegion::Rect(r.left, r.top, r.right, r.bottom), win::RGN_OR);
+  }
+  return Add(std::move(object));
+}
+
 int SimGdi::CombineRgn(win::HRGN destination, win::HRGN source1, win::HRGN source2, int mode) {
   Object* to = Find(destination);
   const Object* a = Find(source1);

@@ -86,6 +86,7 @@ class SimGdi final : public platform::Gdi {
   win::BOOL DestroyIcon(win::HICON icon) override;
 
   win::HRGN CreateRectRgn(int left, int top, int right, int bottom) override;
+  win::HRGN ExtCreateRegion(const win::RECT* rects, win::DWORD count) override;
   int CombineRgn(win::HRGN destination, win::HRGN source1, win::HRGN source2, int mode) override;
   win::BOOL PtInRegion(win::HRGN region, int x, int y) override;
   int SetWindowRgn(win::HWND window, win::HRGN region, win::BOOL redraw) override;

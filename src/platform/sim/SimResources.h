@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <utility>
 
 #include "platform/Resources.h"
 
@@ -9,14 +10,19 @@ namespace sim {
 
 class SimResources final : public platform::Resources {
  public:
-  std::optional<std::string> LoadResourceData(const std::string& name) override;
+  std::optional<std::string> LoadResourceData(const std::string& name,
+                                              win::WORD type = win::RT_RCDATA) override;
 
-  void Add(const std::string& name, std::string data) { data_[name] = std::move(data); }
-  // Serves the file at path under the name; false when it cannot be read.
-  bool AddFile(const std::string& name, const std::string& path);
+  void Add(const std::string& name, win::WORD type, std::string data) {
+    data_[{type, name}] = std::move(data);
+  }
+  // Serves the file at path under the name, as the resource compiler would
+  // embed it: a bitmap without its 14-byte file header. False when the file
+  // cannot be read.
+  bool AddFile(const std::string& name, win::WORD type, const std::string& path);
 
  private:
-  std::map<std::string, std::string> data_;
+  std::map<std::pair<win::WORD, std::string>, std::string> data_;
 };
 
 }  // namespace sim

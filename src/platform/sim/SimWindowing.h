@@ -54,6 +54,8 @@ class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
   bool IsIconic() const override { return iconic_; }
   void SetIcon(win::HICON icon) override { icon_ = icon; }
   win::HICON Icon() const { return icon_; }
+  void SetBackgroundBitmap(win::HBITMAP bitmap) override { background_ = bitmap; }
+  win::HBITMAP BackgroundBitmap() const { return background_; }
 
   // Sends a message to the window procedure, as SendMessage would.
   std::optional<win::LRESULT> Send(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
@@ -68,6 +70,7 @@ class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
   platform::WindowProcedure procedure_;
   std::string text_;
   win::HICON icon_ = 0;
+  win::HBITMAP background_ = 0;
   bool iconic_ = false;
   bool active_ = false;
   std::vector<int> showCommands_;

@@ -76,18 +76,30 @@ int Win32Gdi::GetDIBits(win::HDC dc, win::HBITMAP bitmap, win::UINT startScan, w
   const win::UINT height = static_cast<win::UINT>(native.bmHeight);
   if (startScan >= height) return 0;
   if (scanLines > height - startScan) scanLines = height - startScan;
-  // Windows counts the scan lines of a top-down DIB ambiguously: read all of
-  // it and hand out the rows asked for, counted from the top.
-  std::vector<std::uint32_t> all(static_cast<std::size_t>(native.bmWidth) * height);
   HDC device = dc != 0 ? H<HDC>(dc) : ::GetDC(nullptr);
-  BITMAPINFO info = TopDown32(native.bmWidth, native.bmHeight);
-  const int rows =
-      ::GetDIBits(device, H<HBITMAP>(bitmap), 0, height, all.data(), &info, DIB_RGB_COLORS);
+  const auto width = static_cast<std::size_t>(native.bmWidth);
+  int rows = 0;
+  if (startScan == 0 && scanLines == height) {
+    // The whole bitmap, top row first: straight into the caller's rows.
+    BITMAPINFO info = TopDown32(native.bmWidth, native.bmHeight);
+    rows = ::GetDIBits(device, H<HBITMAP>(bitmap), 0, height, pixels, &info, DIB_RGB_COLORS);
+  } else {
+    // Part of it. Scan lines of a bottom-up DIB count from the bottom without
+    // ambiguity: read the band that way and turn its rows over.
+    BITMAPINFO info = TopDown32(native.bmWidth, native.bmHeight);
+    info.bmiHeader.biHeight = native.bmHeight;
+    std::vector<std::uint32_t> band(width * scanLines);
+    rows = ::GetDIBits(device, H<HBITMAP>(bitmap), height - startScan - scanLines, scanLines,
+                       band.data(), &info, DIB_RGB_COLORS);
+    if (rows == static_cast<int>(scanLines)) {
+      for (win::UINT row = 0; row < scanLines; ++row) {
+        std::memcpy(pixels + row * width, band.data() + (scanLines - 1 - row) * width,
+                    width * sizeof(std::uint32_t));
+      }
+    }
+  }
   if (dc == 0) ::ReleaseDC(nullptr, device);
-  if (rows != static_cast<int>(height)) return 0;
-  std::memcpy(pixels, all.data() + static_cast<std::size_t>(startScan) * native.bmWidth,
-              static_cast<std::size_t>(scanLines) * native.bmWidth * sizeof(std::uint32_t));
-  return static_cast<int>(scanLines);
+  return rows == static_cast<int>(scanLines) ? rows : 0;
 }
 
 win::BOOL Win32Gdi::BitBlt(win::HDC destination, int x, int y, int width, int height,
@@ -170,6 +182,25 @@ win::BOOL Win32Gdi::DestroyIcon(win::HICON icon) { return ::DestroyIcon(H<HICON>
 win::HRGN Win32Gdi::CreateRectRgn(int left, int top, int right, int bottom) {
   return U(::CreateRectRgn(left, top, right, bottom));
 }
+win::HRGN Win32Gdi::ExtCreateRegion(const win::RECT* rects, win::DWORD count) {
+  // RGNDATA: its header, then the rectangles.
+  std::vector<char> data(sizeof(RGNDATAHEADER) + sizeof(RECT) * count);
+  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+  header->dwSize = sizeof(RGNDATAHEADER);
+  header->iType = RDH_RECTANGLES;
+  header->nCount = count;
+  header->nRgnSize = static_cast<DWORD>(sizeof(RECT) * count);
+  RECT bounds{0, 0, 0, 0};
+  auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+  for (win::DWORD i = 0; i < count; ++i) {
+    out[i] = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+    ::UnionRect(&bounds, &bounds, &out[i]);
+  }
+  header->rcBound = bounds;
+  return U(::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                             reinterpret_cast<const RGNDATA*>(data.data())));
+}
+
 int Win32Gdi::CombineRgn(win::HRGN destination, win::HRGN source1, win::HRGN source2, int mode) {
   return ::CombineRgn(H<HRGN>(destination), H<HRGN>(source1), H<HRGN>(source2), mode);
 }

@@ -4,8 +4,9 @@
 
 namespace win32 {
 
-std::optional<std::string> Win32Resources::LoadResourceData(const std::string& name) {
-  HRSRC found = ::FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+std::optional<std::string> Win32Resources::LoadResourceData(const std::string& name,
+                                                            win::WORD type) {
+  HRSRC found = ::FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(type));
   if (found == nullptr) return std::nullopt;
   HGLOBAL loaded = ::LoadResource(nullptr, found);
   const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;

@@ -1,4 +1,4 @@
-// RCDATA resources of the executable.
+// Resources of the executable.
 #pragma once
 
 #include "platform/Resources.h"
@@ -7,7 +7,8 @@ namespace win32 {
 
 class Win32Resources final : public platform::Resources {
  public:
-  std::optional<std::string> LoadResourceData(const std::string& name) override;
+  std::optional<std::string> LoadResourceData(const std::string& name,
+                                              win::WORD type = win::RT_RCDATA) override;
 };
 
 }  // namespace win32

@@ -82,6 +82,10 @@ class FormWindow final : public Win32Window<platform::FormWindow> {
   }
   void SetWindowTextA(const std::string& text) override { ::SetWindowTextA(handle_, text.c_str()); }
   bool IsIconic() const override { return ::IsIconic(handle_) != FALSE; }
+  void SetBackgroundBitmap(win::HBITMAP bitmap) override {
+    background_ = reinterpret_cast<HBITMAP>(bitmap);
+    ::InvalidateRect(handle_, nullptr, TRUE);
+  }
   void SetIcon(win::HICON icon) override {
     ::SendMessageA(handle_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(icon));
     ::SendMessageA(handle_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
@@ -132,6 +136,12 @@ class FormWindow final : public Win32Window<platform::FormWindow> {
         ::SetCursor(static_cast<HCURSOR>(cursor));
         return TRUE;
       }
+      case WM_ERASEBKGND:
+        if (self != nullptr && self->background_ != nullptr) {
+          self->PaintBackground(reinterpret_cast<HDC>(wParam));
+          return 1;
+        }
+        break;
       case WM_NCDESTROY:
         ::SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
         break;
@@ -141,7 +151,18 @@ class FormWindow final : public Win32Window<platform::FormWindow> {
     return ::DefWindowProcA(handle, message, wParam, lParam);
   }
 
+  void PaintBackground(HDC dc) const {
+    BITMAP size{};
+    ::GetObjectA(background_, sizeof size, &size);
+    HDC source = ::CreateCompatibleDC(dc);
+    HGDIOBJ previous = ::SelectObject(source, background_);
+    ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    ::SelectObject(source, previous);
+    ::DeleteDC(source);
+  }
+
   platform::WindowProcedure procedure_;
+  HBITMAP background_ = nullptr;
 };
 
 HWND CreateChild(const char* windowClass, DWORD style, const platform::ChildSpec& spec) {

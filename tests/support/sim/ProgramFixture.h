@@ -48,6 +48,13 @@ class ProgramTest : public ::testing::Test {
     for (const auto& box : world_.windowing.messageBoxes) texts.push_back(box.text);
     return texts;
   }
+  // The user clicks a skinned button: the platform reports a click on it.
+  bool ClickButton(const controls::ButtonExHost& button) {
+    sim::SimUserControlSurface* surface = world_.desktop.Surface(button.hWnd());
+    if (surface == nullptr) return false;
+    surface->Click();
+    return true;
+  }
   sim::SimFormWindow& Window() { return *world_.windowing.Form(Main().form.hWnd()); }
 
   SimWorld world_;

@@ -6,15 +6,24 @@
 #include "remap/modHooking.h"
 #include "shell/frmMain.h"
 #include "shell/frmMenu.h"
+#include "ui/Assets.h"
 
 namespace testing_support {
 
 SimWorld::SimWorld() {
   // The program's resources are the files of the source tree.
+  const std::string ui = KV_SOURCE_DIR "/src/ui/";
   for (const auto& [name, file] : {std::pair{kMainLayoutResource, "frmMain.layout"},
                                    std::pair{kMenuLayoutResource, "frmMenu.layout"}}) {
-    if (!resources.AddFile(name, std::string(KV_SOURCE_DIR "/src/ui/") + file)) {
-      throw std::runtime_error(std::string("cannot read src/ui/") + file);
+    if (!resources.AddFile(name, win::RT_RCDATA, ui + file)) {
+      throw std::runtime_error("cannot read src/ui/" + std::string(file));
+    }
+  }
+  for (const ui::assets::Asset& asset : ui::assets::kAll) {
+    if (asset.kind != ui::assets::Kind::Bitmap) continue;
+    const std::string path = ui + "assets/" + std::string(asset.file);
+    if (!resources.AddFile(asset.resource, win::RT_BITMAP, path)) {
+      throw std::runtime_error("cannot read " + path);
     }
   }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/sim/SimGdi.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMouseParams.h"
 #include "platform/sim/SimProcess.h"
@@ -11,6 +12,7 @@
 #include "platform/sim/SimScreen.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimTimers.h"
+#include "platform/sim/SimUserControls.h"
 #include "platform/sim/SimWindowing.h"
 
 namespace testing_support {
@@ -31,6 +33,8 @@ struct SimWorld {
   sim::SimResources resources;
   sim::SimShell shell;
   sim::SimInput input;
+  sim::SimGdi gdi;
+  sim::SimDesktop desktop{gdi};
 
   platform::Install<platform::Registry> useRegistry{registry};
   platform::Install<platform::MouseParams> useMouse{mouse};
@@ -41,6 +45,9 @@ struct SimWorld {
   platform::Install<platform::Resources> useResources{resources};
   platform::Install<platform::Shell> useShell{shell};
   platform::Install<platform::Input> useInput{input};
+  platform::Install<platform::Gdi> useGdi{gdi};
+  platform::Install<platform::UserControls> useUserControls{desktop};
+  platform::Install<platform::Pointer> usePointer{desktop};
 };
 
 }  // namespace testing_support

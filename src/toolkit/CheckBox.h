@@ -1,4 +1,4 @@
-// The standard button controls: a push button with a Click event, and a check box.
+// The standard check box.
 #pragma once
 
 #include <functional>
@@ -7,20 +7,6 @@
 #include "toolkit/Control.h"
 
 namespace toolkit {
-
-class CommandButton final : public Control {
- public:
-  ~CommandButton() override;
-  void Create(Form& parent, const LayoutNode& node) override;
-  win::HWND hWnd() const override;
-
-  std::function<void()> Click;
-  void OnCommand(win::WORD code) override;
-
- private:
-  Form* parent_ = nullptr;
-  std::unique_ptr<platform::ButtonWindow> window_;
-};
 
 class CheckBox final : public Control {
  public:

@@ -1,0 +1,57 @@
+#include "toolkit/Pictures.h"
+
+#include <algorithm>
+#include <span>
+
+#include "platform/Resources.h"
+#include "platform/Services.h"
+#include "platform/Windowing.h"
+#include "ui/Assets.h"
+
+namespace toolkit {
+
+platform::PicturePtr PictureOf(const ui::Image& image) {
+  // Decoded pixels are colour references (0x00BBGGRR); a DIB holds 0x00RRGGBB.
+  std::vector<std::uint32_t> pixels(image.pixels.size());
+  std::transform(image.pixels.begin(), image.pixels.end(), pixels.begin(), [](std::uint32_t c) {
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+  });
+  return platform::Picture::FromPixels(image.width, image.height, pixels);
+}
+
+platform::PicturePtr LoadPicture(const std::string& resourceName) {
+  const auto asset = std::find_if(ui::assets::kAll.begin(), ui::assets::kAll.end(),
+                                  [&](const auto& a) { return resourceName == a.resource; });
+  if (asset == ui::assets::kAll.end()) return platform::Picture::Empty();
+  auto& windowing = platform::Use<platform::Windowing>();
+  switch (asset->kind) {
+    case ui::assets::Kind::Cursor: {
+      const win::HCURSOR cursor = windowing.LoadCursorA(resourceName);
+      if (cursor == 0) return platform::Picture::Empty();
+      return platform::Picture::FromCursor(cursor, 32, 32, false);
+    }
+    case ui::assets::Kind::Icon: {
+      const win::HICON icon = windowing.LoadIconA(resourceName);
+      if (icon == 0) return platform::Picture::Empty();
+      return std::make_shared<platform::Picture>(platform::PictureKind::Icon, icon, 32, 32, false);
+    }
+    case ui::assets::Kind::Bitmap:
+      break;
+  }
+  const auto data =
+      platform::Use<platform::Resources>().LoadResourceData(resourceName, win::RT_BITMAP);
+  if (!data) return platform::Picture::Empty();
+  try {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data->data());
+    return PictureOf(ui::DecodeDib(std::span<const std::uint8_t>(bytes, data->size())));
+  } catch (const ui::BitmapError&) {
+    return platform::Picture::Empty();
+  }
+}
+
+platform::PicturePtr LoadLayoutPicture(const std::string& value) {
+  if (value.rfind("res:", 0) != 0) return nullptr;
+  return LoadPicture(value.substr(4));
+}
+
+}  // namespace toolkit

@@ -1,0 +1,22 @@
+// Pictures of the program's resources, by the names layouts use (res:NAME).
+#pragma once
+
+#include <string>
+
+#include "platform/Picture.h"
+#include "ui/BitmapFile.h"
+
+namespace toolkit {
+
+// A colour bitmap of a decoded image.
+platform::PicturePtr PictureOf(const ui::Image& image);
+
+// The picture of a bitmap, cursor or icon resource of the program. A name the
+// program does not have, or a bitmap that does not decode, gives an empty
+// picture: the control shows no image rather than the program failing.
+platform::PicturePtr LoadPicture(const std::string& resourceName);
+
+// LoadPicture of a layout value "res:NAME"; nothing (null) for any other value.
+platform::PicturePtr LoadLayoutPicture(const std::string& value);
+
+}  // namespace toolkit
