@@ -1,8 +1,10 @@
 #include "shell/mod_Outline.h"
 
 #include <algorithm>
+#include <bit>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) || defined(_M_X64)
+#define KV_OUTLINE_SSE2 1
 #include <emmintrin.h>
 #endif
 
@@ -21,13 +23,13 @@ constexpr std::uint32_t SwapRedBlue(std::uint32_t color) {
 // value; width when there is none. Four pixels a step where the processor
 // compares four at once: the scan looks at every pixel of the mask.
 int Seek(const std::uint32_t* row, int x, int width, std::uint32_t value, bool equal) {
-#if defined(__SSE2__)
+#if defined(KV_OUTLINE_SSE2)
   const __m128i wanted = _mm_set1_epi32(static_cast<int>(value));
   for (; x + 4 <= width; x += 4) {
     const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
     int hits = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, wanted)));
     if (!equal) hits ^= 0xF;
-    if (hits != 0) return x + __builtin_ctz(static_cast<unsigned>(hits));
+    if (hits != 0) return x + std::countr_zero(static_cast<unsigned>(hits));
   }
 #endif
   while (x < width && (row[x] == value) != equal) ++x;
