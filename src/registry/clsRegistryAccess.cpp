@@ -314,18 +314,21 @@ bool clsRegistryAccess::EnsureKey(const std::string& sPath) {
   return true;
 }
 
-HKEY clsRegistryAccess::WriteString(const std::string& sPath, const std::string& sName,
-                                    const std::string& sValue) {
+HKEY clsRegistryAccess::WriteValue(const std::string& sPath, const std::string& name, DWORD type,
+                                   const win::BYTE* data, DWORD size) {
   if (!EnsureKey(sPath)) return 0;
   const RegPath path = SplitRegPath(sPath);
-  const std::string name = sName == "@" ? std::string() : sName;
   OpenedKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_WRITE, &key)) return 0;
-  // The text with its terminating NUL, counted in the length.
-  const LSTATUS status =
-      Registry().RegSetValueExA(key.get(), name.c_str(), 0, win::REG_SZ, Bytes(sValue),
-                                static_cast<DWORD>(sValue.size() + 1));
+  const LSTATUS status = Registry().RegSetValueExA(key.get(), name.c_str(), 0, type, data, size);
   return status == win::ERROR_SUCCESS ? key.get() : 0;
+}
+
+HKEY clsRegistryAccess::WriteString(const std::string& sPath, const std::string& sName,
+                                    const std::string& sValue) {
+  // The text with its terminating NUL, counted in the length.
+  return WriteValue(sPath, sName == "@" ? std::string() : sName, win::REG_SZ, Bytes(sValue),
+                    static_cast<DWORD>(sValue.size() + 1));
 }
 
 std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::string& sName,
@@ -340,17 +343,11 @@ std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::s
 
 HKEY clsRegistryAccess::WriteDWORD(const std::string& sPath, const std::string& sName,
                                    std::int32_t lValue) {
-  if (!EnsureKey(sPath)) return 0;
-  const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_WRITE, &key)) return 0;
   const auto bits = static_cast<std::uint32_t>(lValue);
   const std::array<win::BYTE, 4> bytes = {
       static_cast<win::BYTE>(bits), static_cast<win::BYTE>(bits >> 8),
       static_cast<win::BYTE>(bits >> 16), static_cast<win::BYTE>(bits >> 24)};
-  const LSTATUS status =
-      Registry().RegSetValueExA(key.get(), sName.c_str(), 0, win::REG_DWORD, bytes.data(), 4);
-  return status == win::ERROR_SUCCESS ? key.get() : 0;
+  return WriteValue(sPath, sName, win::REG_DWORD, bytes.data(), 4);
 }
 
 std::int32_t clsRegistryAccess::ReadDWORD(const std::string& sPath, const std::string& sName,
@@ -374,15 +371,9 @@ std::int32_t clsRegistryAccess::ReadDWORD(const std::string& sPath, const std::s
 
 HKEY clsRegistryAccess::WriteBinary(const std::string& sPath, const std::string& sName,
                                     const std::string& sValue) {
-  if (!EnsureKey(sPath)) return 0;
-  const RegPath path = SplitRegPath(sPath);
   std::string hex = sValue;
   const std::string bytes = StrToBin(hex);
-  OpenedKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_WRITE, &key)) return 0;
-  const LSTATUS status = Registry().RegSetValueExA(key.get(), sName.c_str(), 0, win::REG_BINARY,
-                                                   Bytes(bytes), static_cast<DWORD>(bytes.size()));
-  return status == win::ERROR_SUCCESS ? key.get() : 0;
+  return WriteValue(sPath, sName, win::REG_BINARY, Bytes(bytes), static_cast<DWORD>(bytes.size()));
 }
 
 std::string clsRegistryAccess::ReadBinary(const std::string& sPath, const std::string& sName,

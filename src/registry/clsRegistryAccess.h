@@ -108,6 +108,10 @@ class clsRegistryAccess {
   // The write operations' first step: false when the key is missing and may
   // not be created.
   bool EnsureKey(const std::string& sPath);
+  // The write operations' common steps: make sure of the key, open it for
+  // writing, set the value; the key's handle value, or 0.
+  win::HKEY WriteValue(const std::string& sPath, const std::string& name, win::DWORD type,
+                       const win::BYTE* data, win::DWORD size);
 
   bool createKeyIfDoesntExists_ = true;
 };
