@@ -23,7 +23,7 @@ SimWindowBase::~SimWindowBase() {
 
 SimFormWindow::SimFormWindow(SimWindowing& owner, win::HWND handle, const platform::FormSpec& spec,
                              platform::PixelRect rect)
-    : SimWindowBase(owner, handle, 0, rect, false, true), text_(spec.caption) {}
+    : SimWindow(owner, handle, 0, rect, false, true), text_(spec.caption) {}
 
 void SimFormWindow::SetProcedure(platform::WindowProcedure procedure) {
   procedure_ = std::move(procedure);
@@ -73,23 +73,10 @@ win::BOOL SimFormWindow::ShowWindow(int command) {
   return wasVisible ? win::TRUE : win::FALSE;
 }
 
-void SimChildWindow::NotifyParent(win::UINT message, win::WPARAM wParam) {
+void SimWindowBase::NotifyParent(win::UINT message, win::WPARAM wParam) {
   if (SimFormWindow* parent = owner_.Form(parent_)) {
     parent->Send(message, wParam, static_cast<win::LPARAM>(handle_));
   }
-}
-
-namespace {
-
-// Children show and hide; other commands only make them visible.
-bool ShowChild(int command) { return command != win::SW_HIDE; }
-
-}  // namespace
-
-win::BOOL SimComboBox::ShowWindow(int command) {
-  const bool was = visible_;
-  visible_ = ShowChild(command);
-  return was ? win::TRUE : win::FALSE;
 }
 
 int SimComboBox::AddString(const std::string& text) {
@@ -108,12 +95,6 @@ bool SimComboBox::UserChooses(const std::string& text) {
   selection_ = static_cast<int>(found - items_.begin());
   NotifyParent(win::WM_COMMAND, win::MAKEWPARAM(0, win::CBN_SELCHANGE));
   return true;
-}
-
-win::BOOL SimScrollBar::ShowWindow(int command) {
-  const bool was = visible_;
-  visible_ = ShowChild(command);
-  return was ? win::TRUE : win::FALSE;
 }
 
 void SimScrollBar::SetScrollInfo(int range, int /*page*/, int position) {
@@ -143,15 +124,9 @@ void SimScrollBar::UserDrags(const std::vector<int>& positions) {
 
 SimButton::SimButton(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec,
                      platform::ButtonKind kind)
-    : SimChildWindow(owner, handle, spec.parent, spec.rect, spec.visible, spec.enabled),
+    : SimChild(owner, handle, spec.parent, spec.rect, spec.visible, spec.enabled),
       kind_(kind),
       text_(spec.text) {}
-
-win::BOOL SimButton::ShowWindow(int command) {
-  const bool was = visible_;
-  visible_ = ShowChild(command);
-  return was ? win::TRUE : win::FALSE;
-}
 
 bool SimButton::UserClicks() {
   if (!visible_ || !enabled_) return false;

@@ -27,6 +27,9 @@ class SimWindowBase {
   win::HCURSOR Cursor() const { return cursor_; }
 
  protected:
+  // Sends the parent form the notification Windows would send.
+  void NotifyParent(win::UINT message, win::WPARAM wParam);
+
   SimWindowing& owner_;
   win::HWND handle_;
   win::HWND parent_;
@@ -36,19 +39,38 @@ class SimWindowBase {
   win::HCURSOR cursor_ = 0;
 };
 
-class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
+// The window functions every sim window answers alike.
+template <class Interface>
+class SimWindow : public Interface, public SimWindowBase {
  public:
-  SimFormWindow(SimWindowing& owner, win::HWND handle, const platform::FormSpec& spec,
-                platform::PixelRect rect);
-
+  using SimWindowBase::SimWindowBase;
   win::HWND Handle() const override { return handle_; }
-  win::BOOL ShowWindow(int command) override;
   bool IsWindowVisible() const override { return visible_; }
   void EnableWindow(bool enabled) override { enabled_ = enabled; }
   bool IsWindowEnabled() const override { return enabled_; }
   void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
   platform::PixelRect WindowRect() const override { return rect_; }
   void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
+};
+
+// A child control: any ShowWindow command but SW_HIDE shows it.
+template <class Interface>
+class SimChild : public SimWindow<Interface> {
+ public:
+  using SimWindow<Interface>::SimWindow;
+  win::BOOL ShowWindow(int command) override {
+    const bool was = this->visible_;
+    this->visible_ = command != win::SW_HIDE;
+    return was ? win::TRUE : win::FALSE;
+  }
+};
+
+class SimFormWindow final : public SimWindow<platform::FormWindow> {
+ public:
+  SimFormWindow(SimWindowing& owner, win::HWND handle, const platform::FormSpec& spec,
+                platform::PixelRect rect);
+
+  win::BOOL ShowWindow(int command) override;
   void SetProcedure(platform::WindowProcedure procedure) override;
   void SetWindowTextA(const std::string& text) override { text_ = text; }
   bool IsIconic() const override { return iconic_; }
@@ -76,24 +98,9 @@ class SimFormWindow final : public platform::FormWindow, public SimWindowBase {
   std::vector<int> showCommands_;
 };
 
-class SimChildWindow : public SimWindowBase {
+class SimComboBox final : public SimChild<platform::ComboBoxWindow> {
  public:
-  using SimWindowBase::SimWindowBase;
-  // Sends the parent form the notification Windows would send.
-  void NotifyParent(win::UINT message, win::WPARAM wParam);
-};
-
-class SimComboBox final : public platform::ComboBoxWindow, public SimChildWindow {
- public:
-  using SimChildWindow::SimChildWindow;
-  win::HWND Handle() const override { return handle_; }
-  win::BOOL ShowWindow(int command) override;
-  bool IsWindowVisible() const override { return visible_; }
-  void EnableWindow(bool enabled) override { enabled_ = enabled; }
-  bool IsWindowEnabled() const override { return enabled_; }
-  void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
-  platform::PixelRect WindowRect() const override { return rect_; }
-  void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
+  using SimChild::SimChild;
   int AddString(const std::string& text) override;
   void SetCurSel(int index) override;
   int GetCurSel() const override { return selection_; }
@@ -111,17 +118,9 @@ class SimComboBox final : public platform::ComboBoxWindow, public SimChildWindow
   win::COLORREF backColor_ = 0xFFFFFF;
 };
 
-class SimScrollBar final : public platform::ScrollBarWindow, public SimChildWindow {
+class SimScrollBar final : public SimChild<platform::ScrollBarWindow> {
  public:
-  using SimChildWindow::SimChildWindow;
-  win::HWND Handle() const override { return handle_; }
-  win::BOOL ShowWindow(int command) override;
-  bool IsWindowVisible() const override { return visible_; }
-  void EnableWindow(bool enabled) override { enabled_ = enabled; }
-  bool IsWindowEnabled() const override { return enabled_; }
-  void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
-  platform::PixelRect WindowRect() const override { return rect_; }
-  void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
+  using SimChild::SimChild;
   void SetScrollInfo(int range, int page, int position) override;
   int GetTrackPos() const override { return track_; }
 
@@ -138,18 +137,10 @@ class SimScrollBar final : public platform::ScrollBarWindow, public SimChildWind
   int track_ = 0;
 };
 
-class SimButton final : public platform::ButtonWindow, public SimChildWindow {
+class SimButton final : public SimChild<platform::ButtonWindow> {
  public:
   SimButton(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec,
             platform::ButtonKind kind);
-  win::HWND Handle() const override { return handle_; }
-  win::BOOL ShowWindow(int command) override;
-  bool IsWindowVisible() const override { return visible_; }
-  void EnableWindow(bool enabled) override { enabled_ = enabled; }
-  bool IsWindowEnabled() const override { return enabled_; }
-  void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
-  platform::PixelRect WindowRect() const override { return rect_; }
-  void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
   void SetCheck(bool checked) override { checked_ = checked; }
   bool GetCheck() const override { return checked_; }
 
