@@ -157,8 +157,8 @@ class ScrollBarWindow : public Window {
   virtual int GetTrackPos() const = 0;
 };
 
-// A push button or a check box (BS_PUSHBUTTON / BS_AUTOCHECKBOX).
-class ButtonWindow : public Window {
+// A check box (BS_AUTOCHECKBOX).
+class CheckBoxWindow : public Window {
  public:
   virtual void SetCheck(bool checked) = 0;  // BM_SETCHECK
   virtual bool GetCheck() const = 0;        // BM_GETCHECK
@@ -170,8 +170,6 @@ struct FormSpec {
   int clientHeight = 0;  // pixels
   bool centered = true;
 };
-
-enum class ButtonKind { PushButton, CheckBox };
 
 struct ChildSpec {
   win::HWND parent = 0;
@@ -188,7 +186,7 @@ class Windowing {
   virtual std::unique_ptr<FormWindow> CreateForm(const FormSpec& spec) = 0;
   virtual std::unique_ptr<ComboBoxWindow> CreateComboBox(const ChildSpec& spec) = 0;
   virtual std::unique_ptr<ScrollBarWindow> CreateScrollBar(const ChildSpec& spec) = 0;
-  virtual std::unique_ptr<ButtonWindow> CreateButton(const ChildSpec& spec, ButtonKind kind) = 0;
+  virtual std::unique_ptr<CheckBoxWindow> CreateCheckBox(const ChildSpec& spec) = 0;
 
   // Modal: the thread's message loop (and the mouse hook) keeps running.
   virtual int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,

@@ -12,8 +12,7 @@ CheckBox::~CheckBox() {
 void CheckBox::Create(Form& parent, const LayoutNode& node) {
   Remember(node);
   parent_ = &parent;
-  window_ = platform::Use<platform::Windowing>().CreateButton(PlacementOf(parent, node),
-                                                              platform::ButtonKind::CheckBox);
+  window_ = platform::Use<platform::Windowing>().CreateCheckBox(PlacementOf(parent, node));
   window_->SetCheck(node.Integer("Value", 0) != 0);
   parent.Attach(*this);
 }

@@ -19,7 +19,7 @@ class CheckBox final : public Control {
 
  private:
   Form* parent_ = nullptr;
-  std::unique_ptr<platform::ButtonWindow> window_;
+  std::unique_ptr<platform::CheckBoxWindow> window_;
 };
 
 }  // namespace toolkit

@@ -146,7 +146,7 @@ TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(rectOf(c.handle), c.pixels);
   }
   EXPECT_EQ(Window().WindowRect(), (platform::PixelRect{340, 238, 600, 548}));
-  EXPECT_FALSE(world_.windowing.Button(Main().chkAccelator.hWnd())->IsWindowVisible());
+  EXPECT_FALSE(world_.windowing.CheckBox(Main().chkAccelator.hWnd())->IsWindowVisible());
   EXPECT_FALSE(world_.windowing.Combo(Main().cmbRButton.hWnd())->UserChooses("Left Button"))
       << "the secondary button's box cannot be opened";
   EXPECT_EQ(world_.windowing.Combo(Main().cmbWButton.hWnd())->BackColor(), 0xE0E0E0u);

@@ -122,15 +122,13 @@ void SimScrollBar::UserDrags(const std::vector<int>& positions) {
   NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(win::SB_ENDSCROLL, 0));
 }
 
-SimButton::SimButton(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec,
-                     platform::ButtonKind kind)
+SimCheckBox::SimCheckBox(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec)
     : SimChild(owner, handle, spec.parent, spec.rect, spec.visible, spec.enabled),
-      kind_(kind),
       text_(spec.text) {}
 
-bool SimButton::UserClicks() {
+bool SimCheckBox::UserClicks() {
   if (!visible_ || !enabled_) return false;
-  if (kind_ == platform::ButtonKind::CheckBox) checked_ = !checked_;
+  checked_ = !checked_;
   NotifyParent(win::WM_COMMAND, win::MAKEWPARAM(0, win::BN_CLICKED));
   return true;
 }
@@ -162,9 +160,9 @@ std::unique_ptr<platform::ScrollBarWindow> SimWindowing::CreateScrollBar(
                                         spec.enabled);
 }
 
-std::unique_ptr<platform::ButtonWindow> SimWindowing::CreateButton(const platform::ChildSpec& spec,
-                                                                   platform::ButtonKind kind) {
-  return std::make_unique<SimButton>(*this, NextHandle(), spec, kind);
+std::unique_ptr<platform::CheckBoxWindow> SimWindowing::CreateCheckBox(
+    const platform::ChildSpec& spec) {
+  return std::make_unique<SimCheckBox>(*this, NextHandle(), spec);
 }
 
 int SimWindowing::MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
@@ -263,8 +261,8 @@ SimComboBox* SimWindowing::Combo(win::HWND handle) const {
 SimScrollBar* SimWindowing::Scroll(win::HWND handle) const {
   return Find<SimScrollBar>(windows_, handle);
 }
-SimButton* SimWindowing::Button(win::HWND handle) const {
-  return Find<SimButton>(windows_, handle);
+SimCheckBox* SimWindowing::CheckBox(win::HWND handle) const {
+  return Find<SimCheckBox>(windows_, handle);
 }
 
 std::vector<win::HWND> SimWindowing::Children(win::HWND parent) const {

@@ -137,20 +137,18 @@ class SimScrollBar final : public SimChild<platform::ScrollBarWindow> {
   int track_ = 0;
 };
 
-class SimButton final : public SimChild<platform::ButtonWindow> {
+class SimCheckBox final : public SimChild<platform::CheckBoxWindow> {
  public:
-  SimButton(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec,
-            platform::ButtonKind kind);
+  SimCheckBox(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec);
   void SetCheck(bool checked) override { checked_ = checked; }
   bool GetCheck() const override { return checked_; }
 
-  // A click the user makes; a hidden or disabled button answers false.
+  // A click the user makes, which ticks or clears the box; a hidden or
+  // disabled box answers false.
   bool UserClicks();
   const std::string& Text() const { return text_; }
-  platform::ButtonKind Kind() const { return kind_; }
 
  private:
-  platform::ButtonKind kind_;
   std::string text_;
   bool checked_ = false;
 };
@@ -170,8 +168,8 @@ class SimWindowing final : public platform::Windowing {
       const platform::ChildSpec& spec) override;
   std::unique_ptr<platform::ScrollBarWindow> CreateScrollBar(
       const platform::ChildSpec& spec) override;
-  std::unique_ptr<platform::ButtonWindow> CreateButton(const platform::ChildSpec& spec,
-                                                       platform::ButtonKind kind) override;
+  std::unique_ptr<platform::CheckBoxWindow> CreateCheckBox(
+      const platform::ChildSpec& spec) override;
   int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
                   win::UINT type) override;
   win::BOOL PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
@@ -221,7 +219,7 @@ class SimWindowing final : public platform::Windowing {
   SimFormWindow* Form(win::HWND handle) const;
   SimComboBox* Combo(win::HWND handle) const;
   SimScrollBar* Scroll(win::HWND handle) const;
-  SimButton* Button(win::HWND handle) const;
+  SimCheckBox* CheckBox(win::HWND handle) const;
   std::vector<win::HWND> Children(win::HWND parent) const;
 
   // Message boxes shown so far, and the answers the next ones get (IDOK for an

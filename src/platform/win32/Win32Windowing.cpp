@@ -247,12 +247,10 @@ class ScrollBarWindow final : public Win32Window<platform::ScrollBarWindow> {
   }
 };
 
-class ButtonWindow final : public Win32Window<platform::ButtonWindow> {
+class CheckBoxWindow final : public Win32Window<platform::CheckBoxWindow> {
  public:
-  ButtonWindow(const platform::ChildSpec& spec, platform::ButtonKind kind)
-      : Win32Window(CreateChild(
-            "BUTTON", kind == platform::ButtonKind::CheckBox ? BS_AUTOCHECKBOX : BS_PUSHBUTTON,
-            spec)) {}
+  explicit CheckBoxWindow(const platform::ChildSpec& spec)
+      : Win32Window(CreateChild("BUTTON", BS_AUTOCHECKBOX, spec)) {}
 
   void SetCheck(bool checked) override {
     ::SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -278,9 +276,9 @@ std::unique_ptr<platform::ScrollBarWindow> Win32Windowing::CreateScrollBar(
   return std::make_unique<ScrollBarWindow>(spec);
 }
 
-std::unique_ptr<platform::ButtonWindow> Win32Windowing::CreateButton(
-    const platform::ChildSpec& spec, platform::ButtonKind kind) {
-  return std::make_unique<ButtonWindow>(spec, kind);
+std::unique_ptr<platform::CheckBoxWindow> Win32Windowing::CreateCheckBox(
+    const platform::ChildSpec& spec) {
+  return std::make_unique<CheckBoxWindow>(spec);
 }
 
 int Win32Windowing::MessageBoxA(win::HWND owner, const std::string& text,

@@ -14,8 +14,8 @@ class Win32Windowing final : public platform::Windowing {
       const platform::ChildSpec& spec) override;
   std::unique_ptr<platform::ScrollBarWindow> CreateScrollBar(
       const platform::ChildSpec& spec) override;
-  std::unique_ptr<platform::ButtonWindow> CreateButton(const platform::ChildSpec& spec,
-                                                       platform::ButtonKind kind) override;
+  std::unique_ptr<platform::CheckBoxWindow> CreateCheckBox(
+      const platform::ChildSpec& spec) override;
   int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
                   win::UINT type) override;
   win::BOOL PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
