@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/PixelRuns.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
 
@@ -156,25 +157,12 @@ win::HRGN RegionFromMask(const PicturePtr& mask, win::COLORREF maskColor) {
       height) {
     return 0;
   }
-  // Compare in the DIB's byte order: 0x00RRGGBB.
-  const win::COLORREF rgb = ResolveColor(gdi, maskColor);
-  const std::uint32_t key = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-  const win::HRGN region = gdi.CreateRectRgn(0, 0, 0, 0);
-  for (int y = 0; y < height; ++y) {
-    const std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * width;
-    int x = 0;
-    while (x < width) {
-      while (x < width && (row[x] & 0xFFFFFF) == key) ++x;
-      const int start = x;
-      while (x < width && (row[x] & 0xFFFFFF) != key) ++x;
-      if (x > start) {
-        const win::HRGN run = gdi.CreateRectRgn(start, y, x, y + 1);
-        gdi.CombineRgn(region, region, run, win::RGN_OR);
-        gdi.DeleteObject(run);
-      }
-    }
-  }
-  return region;
+  // Compared in the DIB's byte order, 0x00RRGGBB, and on colour alone: the
+  // fourth byte of a DIB pixel is no part of the colour.
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  std::vector<PixelRun> runs;
+  AppendPixelRuns(pixels.data(), width, height, 0, SwapRedBlue(ResolveColor(gdi, maskColor)), runs);
+  return RegionFromRuns(runs);
 }
 
 }  // namespace platform

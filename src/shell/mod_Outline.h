@@ -6,17 +6,13 @@
 #include <vector>
 
 #include "platform/Gdi.h"
+#include "platform/PixelRuns.h"
 #include "toolkit/PictureBox.h"
 
 namespace mod_Outline {
 
 // One run of opaque pixels: columns left to right - 1 of row top.
-struct Run {
-  int left;
-  int top;
-  int right;  // exclusive
-  bool operator==(const Run&) const = default;
-};
+using Run = platform::PixelRun;
 
 // The runs of a width x height picture, top row first: each row scanned left
 // to right, each maximal run of pixels whose value differs from `transparent`

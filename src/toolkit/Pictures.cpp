@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "platform/PixelRuns.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
 #include "platform/Windowing.h"
@@ -13,9 +14,7 @@ namespace toolkit {
 platform::PicturePtr PictureOf(const ui::Image& image) {
   // Decoded pixels are colour references (0x00BBGGRR); a DIB holds 0x00RRGGBB.
   std::vector<std::uint32_t> pixels(image.pixels.size());
-  std::transform(image.pixels.begin(), image.pixels.end(), pixels.begin(), [](std::uint32_t c) {
-    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-  });
+  std::transform(image.pixels.begin(), image.pixels.end(), pixels.begin(), platform::SwapRedBlue);
   return platform::Picture::FromPixels(image.width, image.height, pixels);
 }
 

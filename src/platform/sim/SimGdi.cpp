@@ -4,16 +4,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/PixelRuns.h"
+
 namespace sim {
 namespace {
 
 constexpr win::COLORREF kRgbMask = 0x00FFFFFF;
 
 // A DIB pixel (0x00RRGGBB) and a COLORREF (0x00BBGGRR) differ in byte order.
-win::COLORREF DibToColorRef(std::uint32_t pixel) {
-  return ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
-}
-std::uint32_t ColorRefToDib(win::COLORREF color) { return DibToColorRef(color); }
+win::COLORREF DibToColorRef(std::uint32_t pixel) { return platform::SwapRedBlue(pixel); }
+std::uint32_t ColorRefToDib(win::COLORREF color) { return platform::SwapRedBlue(color); }
 
 // A colour drawn into a monochrome bitmap becomes the nearer of black and white.
 win::COLORREF ToMono(win::COLORREF color) {
