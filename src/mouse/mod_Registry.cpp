@@ -29,13 +29,17 @@ std::string ReadMouseValue(std::string_view name) {
   // leaves nothing behind, and data stored with or without its NUL reads alike.
   std::vector<win::BYTE> buffer(kReadBuffer, ' ');
   win::HKEY key = 0;
-  if (Registry().RegOpenKeyA(win::HKEY_CURRENT_USER, kMouseKey, &key) == win::ERROR_SUCCESS) {
-    auto size = static_cast<win::DWORD>(buffer.size());
-    win::DWORD type = win::REG_NONE;
-    const std::string valueName(name);
-    Registry().RegQueryValueExA(key, valueName.c_str(), &type, buffer.data(), &size);
-    Registry().RegCloseKey(key);
+  if (Registry().RegOpenKeyA(win::HKEY_CURRENT_USER, kMouseKey, &key) != win::ERROR_SUCCESS) {
+    return {};
   }
+  auto size = static_cast<win::DWORD>(buffer.size());
+  win::DWORD type = win::REG_NONE;
+  const std::string valueName(name);
+  const win::LSTATUS read =
+      Registry().RegQueryValueExA(key, valueName.c_str(), &type, buffer.data(), &size);
+  Registry().RegCloseKey(key);
+  // A failed query, a too long value above all, leaves the buffer undefined.
+  if (read != win::ERROR_SUCCESS) return {};
   const auto end = std::find(buffer.begin(), buffer.end(), win::BYTE{0});
   return TrimSpaces(std::string(buffer.begin(), end));
 }

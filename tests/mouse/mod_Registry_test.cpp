@@ -36,4 +36,11 @@ TEST_F(ModRegistry, ANonStringValueReadsAsItsBytesUpToTheFirstNul) {
   EXPECT_EQ(mod_Registry::ReadMouseValue(mod_Registry::ScrollLine), "12");
 }
 
+TEST_F(ModRegistry, AValueTooLongForTheBufferReadsEmptyWhateverTheBufferHolds) {
+  registry_.scribbleOnMoreData = true;
+  mod_Registry::WriteMouseValue(mod_Registry::WheelButton, std::string(300, 'x'));
+  EXPECT_EQ(mod_Registry::ReadMouseValue(mod_Registry::WheelButton), "");
+  EXPECT_EQ(registry_.OpenKeyCount(), 0);
+}
+
 }  // namespace

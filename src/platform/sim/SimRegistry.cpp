@@ -215,9 +215,11 @@ LSTATUS SimRegistry::RegSetValueExA(HKEY key, const char* valueName, DWORD /*res
 namespace {
 
 // Copies value data the way the query functions do: a short buffer gets
-// ERROR_MORE_DATA and stays untouched; a string that fits without its NUL gets
-// one appended when the buffer has room for it.
-LSTATUS CopyData(DWORD type, const std::vector<win::BYTE>& stored, win::BYTE* data, DWORD* size) {
+// ERROR_MORE_DATA (and keeps what it held, or is scribbled on when asked:
+// Windows leaves its contents undefined); a string that fits without its NUL
+// gets one appended when the buffer has room for it.
+LSTATUS CopyData(DWORD type, const std::vector<win::BYTE>& stored, win::BYTE* data, DWORD* size,
+                 bool scribble) {
   const auto length = static_cast<DWORD>(stored.size());
   if (data == nullptr) {
     if (size != nullptr) *size = length;
@@ -226,7 +228,11 @@ LSTATUS CopyData(DWORD type, const std::vector<win::BYTE>& stored, win::BYTE* da
   if (size == nullptr) return win::ERROR_INVALID_PARAMETER;
   const DWORD room = *size;
   *size = length;
-  if (room < length) return win::ERROR_MORE_DATA;
+  if (room < length) {
+    // What fits of the data, without a NUL: the worst a reader may find.
+    if (scribble) std::copy_n(stored.begin(), room, data);
+    return win::ERROR_MORE_DATA;
+  }
   std::copy(stored.begin(), stored.end(), data);
   if (IsStringType(type) && length > 0 && length < room && stored.back() != 0) data[length] = 0;
   return win::ERROR_SUCCESS;
@@ -243,7 +249,7 @@ LSTATUS SimRegistry::RegQueryValueExA(HKEY key, const char* valueName, DWORD* ty
   const Value* value = FindValue(*opened.key, valueName);
   if (value == nullptr) return win::ERROR_FILE_NOT_FOUND;
   if (type != nullptr) *type = value->type;
-  return CopyData(value->type, value->data, data, size);
+  return CopyData(value->type, value->data, data, size, scribbleOnMoreData);
 }
 
 LSTATUS SimRegistry::RegEnumKeyExA(HKEY key, DWORD index, char* name, DWORD* nameLength) {
@@ -274,7 +280,7 @@ LSTATUS SimRegistry::RegEnumValueA(HKEY key, DWORD index, char* name, DWORD* nam
   std::memcpy(name, value.name.c_str(), value.name.size() + 1);
   *nameLength = static_cast<DWORD>(value.name.size());
   if (type != nullptr) *type = value.type;
-  return CopyData(value.type, value.data, data, dataSize);
+  return CopyData(value.type, value.data, data, dataSize, scribbleOnMoreData);
 }
 
 }  // namespace sim

@@ -43,6 +43,10 @@ class SimRegistry final : public platform::Registry {
   // Handles returned by the open and create functions and not yet closed.
   int OpenKeyCount() const { return static_cast<int>(handles_.size()); }
 
+  // A query whose buffer is too short fills it with what fits of the data,
+  // as Windows may (its contents are undefined then), instead of keeping it.
+  bool scribbleOnMoreData = false;
+
  private:
   struct Value {
     std::string name;
