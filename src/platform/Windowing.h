@@ -14,10 +14,14 @@
 namespace win {
 
 // Window messages.
+constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_ACTIVATE = 0x0006;
+constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETCURSOR = 0x0020;
+constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
@@ -33,6 +37,9 @@ constexpr UINT WM_XBUTTONUP = 0x020C;
 constexpr UINT WM_APP = 0x8000;
 
 constexpr WORD WA_INACTIVE = 0;
+// WM_SYSCOMMAND: the window menu's (and the taskbar's, and Alt+F4's) Close.
+// The low four bits of the command are the system's own.
+constexpr WPARAM SC_CLOSE = 0xF060;
 constexpr WPARAM HTCAPTION = 2;
 
 // Mouse-message key states.

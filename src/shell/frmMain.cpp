@@ -41,6 +41,12 @@ frmMain::frmMain() {
                               scrSpeed, scrClickSpeed, scrWheelScroll},
       [this] { return Activated; }, [this](const std::string& text) { Message(text, win::MB_OK); });
   form.Activate = [this] { Form_Activate(); };
+  // Alt+F4, the taskbar's Close and any WM_CLOSE hide to the tray, as the
+  // close button does: only a confirmed Exit ends the program.
+  form.CloseRequest = [this] { Form_CloseRequest(); };
+  // Should the window go anyway, the process must not linger without it,
+  // holding the hook and the single-copy mutex where nothing can reach them.
+  form.Destroyed = [this] { EndProgram(); };
   form.MouseDown = [this](int button, int shift, float x, float y) {
     Form_MouseDown(button, shift, x, y);
   };
@@ -230,6 +236,10 @@ void frmMain::ShowWindow() {
 
 void frmMain::ProgramEnd() {
   if (Message("Do you want to exit this program?", win::MB_YESNO) != win::IDYES) return;
+  EndProgram();
+}
+
+void frmMain::EndProgram() {
   if (modHooking::objMouseEvents) modHooking::objMouseEvents->UnhookMouseEvents();
   modHooking::objMouseEvents.reset();
   // No dead icon stays behind in the notification area.
@@ -282,6 +292,19 @@ void frmMain::btnMin_Click() { form.SetWindowState(toolkit::vbMinimized); }
 void frmMain::btnClose_Click() {
   AddTrayIconToWindow();
   HideToTray();
+}
+
+void frmMain::Form_CloseRequest() {
+  if (!form.Visible()) return;  // already in the tray
+  if (form.GetWindowState() != toolkit::vbMinimized) {
+    btnClose_Click();
+    return;
+  }
+  // Closed from the taskbar while minimised: HideToTray leaves a minimised
+  // window as it is, so hide it here, or it would stay on the taskbar with
+  // its icon in the tray.
+  AddTrayIconToWindow();
+  form.Hide();
 }
 
 void frmMain::btnHomepage_Click() { GoHomePage(); }

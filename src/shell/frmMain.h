@@ -76,10 +76,13 @@ class frmMain {
   void CreateControls();
   void Form_Load();
   void Form_Activate();
+  void Form_CloseRequest();
   void Form_MouseDown(int Button, int Shift, float X, float Y);
   void Form_MouseMove(int Button, int Shift, float X, float Y);
   void Timer1_Timer();
   void HideToTray();
+  // Ends the process as a confirmed Exit does: hook and tray icon removed.
+  void EndProgram();
   void AddTrayIconToWindow();
   void TaskbarCreated();
   void btnApply_Click();

@@ -134,6 +134,17 @@ std::optional<win::LRESULT> Form::Procedure(win::UINT message, win::WPARAM wPara
     case win::WM_ACTIVATE:
       if (win::LOWORD(wParam) != win::WA_INACTIVE && Activate) Activate();
       return std::nullopt;
+    case win::WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != win::SC_CLOSE || !CloseRequest) break;
+      CloseRequest();
+      return 0;
+    case win::WM_CLOSE:
+      if (!CloseRequest) break;
+      CloseRequest();
+      return 0;
+    case win::WM_DESTROY:
+      if (Destroyed) Destroyed();
+      return std::nullopt;
     case win::WM_LBUTTONDOWN:
     case win::WM_RBUTTONDOWN:
     case win::WM_MBUTTONDOWN:

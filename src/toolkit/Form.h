@@ -46,8 +46,18 @@ class Form {
 
   // Events, with positions in twips as the form's scale unit gives them.
   std::function<void()> Activate;
+  // A request to close the window (WM_CLOSE, or the window menu's Close that
+  // Alt+F4 and the taskbar send). With a handler the window is never
+  // destroyed by it; without one the default processing destroys it.
+  std::function<void()> CloseRequest;
+  // The window is being destroyed (WM_DESTROY) while the form still uses it.
+  std::function<void()> Destroyed;
   std::function<void(int Button, int Shift, float X, float Y)> MouseDown;
   std::function<void(int Button, int Shift, float X, float Y)> MouseMove;
+
+  // Runs work from the message loop, after the message being handled now has
+  // returned (and with it any modal loop a control runs inside it).
+  void Defer(std::function<void()> work);
 
   // Any other message the owner of the form wants to handle itself.
   void OnMessage(win::UINT message, std::function<win::LRESULT(win::WPARAM, win::LPARAM)> handler);

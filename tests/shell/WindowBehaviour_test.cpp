@@ -3,6 +3,8 @@
 // page, and the exit question.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "shell/frmMain.h"
 #include "support/sim/ProgramFixture.h"
 
@@ -36,6 +38,48 @@ TEST_F(WindowBehaviour, CloseOkAndCancelAllLeaveTheProgramInTheTray) {
   EXPECT_EQ(added.hIcon, Main().form.Icon());
   EXPECT_NE(added.hIcon, 0u);
   EXPECT_EQ(added.uCallbackMessage, 512u);
+}
+
+TEST_F(WindowBehaviour, CloseRequestsHideToTheTrayAndASecondStartBringsTheWindowBack) {
+  struct Case {
+    const char* name;
+    bool minimisedFirst;
+    std::function<void(testing_support::SimWorld&, win::HWND)> close;
+  };
+  const Case cases[] = {
+      {"Alt+F4", false,
+       [](auto& world, win::HWND form) { world.windowing.Form(form)->UserCloses(); }},
+      {"taskbar Close while minimised", true,
+       [](auto& world, win::HWND form) { world.windowing.Form(form)->UserCloses(); }},
+      {"posted WM_CLOSE", false,
+       [](auto& world, win::HWND form) {
+         world.windowing.PostMessageA(form, win::WM_CLOSE, 0, 0);
+         world.windowing.DispatchPosted();
+       }},
+  };
+  for (const Case& c : cases) {
+    if (c.minimisedFirst) Click(Main().btnMin);
+    c.close(world_, Main().form.hWnd());
+    EXPECT_FALSE(Window().Destroyed()) << c.name;
+    EXPECT_TRUE(InTray()) << c.name;
+    EXPECT_FALSE(world_.process.exitCode) << c.name;
+    c.close(world_, Main().form.hWnd());  // once more while in the tray: nothing changes
+    EXPECT_EQ(world_.shell.icons.size(), 1u) << c.name;
+
+    Store("DoPopup", "1");  // a second start
+    world_.timers.Advance(1000);
+    EXPECT_TRUE(Shown()) << c.name;
+    EXPECT_EQ(Stored("DoPopup"), "0") << c.name;
+  }
+}
+
+TEST_F(WindowBehaviour, AWindowDestroyedAnywayEndsTheProgramAsAConfirmedExitDoes) {
+  Click(Main().btnClose);
+  Window().Destroy();
+  EXPECT_EQ(world_.process.exitCode, 0u);
+  EXPECT_TRUE(world_.input.Hooks().empty());
+  EXPECT_TRUE(world_.shell.icons.empty());
+  EXPECT_TRUE(world_.windowing.messageBoxes.empty()) << "nothing is asked";
 }
 
 TEST_F(WindowBehaviour, MinimiseGoesToTheTaskbarWithoutAnIcon) {

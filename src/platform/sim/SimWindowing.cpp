@@ -31,10 +31,28 @@ void SimFormWindow::SetProcedure(platform::WindowProcedure procedure) {
 
 std::optional<win::LRESULT> SimFormWindow::Send(win::UINT message, win::WPARAM wParam,
                                                 win::LPARAM lParam) {
-  if (!procedure_) return std::nullopt;
-  // A copy: the procedure may replace itself.
-  const platform::WindowProcedure procedure = procedure_;
-  return procedure(message, wParam, lParam);
+  if (destroyed_) return std::nullopt;
+  if (procedure_) {
+    // A copy: the procedure may replace itself.
+    const platform::WindowProcedure procedure = procedure_;
+    if (const auto result = procedure(message, wParam, lParam)) return result;
+  }
+  // The default processing of a close request.
+  if (message == win::WM_SYSCOMMAND && (wParam & 0xFFF0) == win::SC_CLOSE) {
+    Send(win::WM_CLOSE, 0, 0);
+  } else if (message == win::WM_CLOSE) {
+    Destroy();
+  }
+  return std::nullopt;
+}
+
+void SimFormWindow::Destroy() {
+  if (destroyed_) return;
+  visible_ = false;
+  SetActive(false);
+  Send(win::WM_DESTROY, 0, 0);
+  Send(win::WM_NCDESTROY, 0, 0);
+  destroyed_ = true;
 }
 
 void SimFormWindow::SetActive(bool active) {
@@ -44,6 +62,7 @@ void SimFormWindow::SetActive(bool active) {
 }
 
 win::BOOL SimFormWindow::ShowWindow(int command) {
+  if (destroyed_) return win::FALSE;
   showCommands_.push_back(command);
   const bool wasVisible = visible_;
   switch (command) {
@@ -179,7 +198,7 @@ int SimWindowing::MessageBoxA(win::HWND owner, const std::string& text, const st
 
 win::BOOL SimWindowing::PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                                      win::LPARAM lParam) {
-  if (Form(window) == nullptr) return win::FALSE;
+  if (Form(window) == nullptr || Form(window)->Destroyed()) return win::FALSE;
   posted_.push_back({window, message, wParam, lParam});
   return win::TRUE;
 }

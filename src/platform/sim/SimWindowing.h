@@ -79,8 +79,16 @@ class SimFormWindow final : public SimWindow<platform::FormWindow> {
   void SetBackgroundBitmap(win::HBITMAP bitmap) override { background_ = bitmap; }
   win::HBITMAP BackgroundBitmap() const { return background_; }
 
-  // Sends a message to the window procedure, as SendMessage would.
+  // Sends a message to the window procedure, as SendMessage would. What the
+  // procedure leaves to the default processing answers nothing, and a close
+  // request left to it destroys the window, as DefWindowProc does.
   std::optional<win::LRESULT> Send(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+  // The user asks to close the window: Alt+F4 or the taskbar's Close.
+  void UserCloses() { Send(win::WM_SYSCOMMAND, win::SC_CLOSE, 0); }
+  // DestroyWindow: WM_DESTROY and WM_NCDESTROY reach the procedure, then the
+  // window is gone (hidden, deaf to messages and commands).
+  void Destroy();
+  bool Destroyed() const { return destroyed_; }
   const std::string& Text() const { return text_; }
   bool Active() const { return active_; }
   // Every ShowWindow command in order.
@@ -92,9 +100,11 @@ class SimFormWindow final : public SimWindow<platform::FormWindow> {
   platform::WindowProcedure procedure_;
   std::string text_;
   win::HICON icon_ = 0;
+  win::HICON smallIcon_ = 0;
   win::HBITMAP background_ = 0;
   bool iconic_ = false;
   bool active_ = false;
+  bool destroyed_ = false;
   std::vector<int> showCommands_;
 };
 
