@@ -137,8 +137,9 @@ class Window {
 class FormWindow : public Window {
  public:
   virtual void SetProcedure(WindowProcedure procedure) = 0;
-  // The window's icon, big and small (WM_SETICON); 0 for none.
-  virtual void SetIcon(win::HICON icon) = 0;
+  // The window's icons (WM_SETICON): the large one for Alt+Tab, the small one
+  // for the taskbar and the window menu; 0 for none.
+  virtual void SetIcon(win::HICON large, win::HICON small) = 0;
   // A bitmap drawn at the client origin as the window's background; 0 for
   // none. The caller keeps it alive while the window shows it.
   virtual void SetBackgroundBitmap(win::HBITMAP bitmap) = 0;
@@ -170,6 +171,8 @@ class CheckBoxWindow : public Window {
   virtual void SetCheck(bool checked) = 0;  // BM_SETCHECK
   virtual bool GetCheck() const = 0;        // BM_GETCHECK
 };
+
+enum class IconSize { Large, Small };
 
 struct FormSpec {
   std::string caption;
@@ -211,8 +214,10 @@ class Windowing {
   // modally and answers the index of the item chosen, or -1.
   virtual int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                              win::HWND owner) = 0;
-  // An icon resource of the program at the system's large icon size; 0 when missing.
-  virtual win::HICON LoadIconA(const std::string& resourceName) = 0;
+  // An icon resource of the program at the system's large (SM_CXICON) or small
+  // (SM_CXSMICON) icon size, the image of that size the resource holds
+  // rather than another one scaled; 0 when missing.
+  virtual win::HICON LoadIconA(const std::string& resourceName, IconSize size) = 0;
   // A cursor resource of the program; 0 when missing.
   virtual win::HCURSOR LoadCursorA(const std::string& resourceName) = 0;
   // The session-wide number of a named message, the same in every process.

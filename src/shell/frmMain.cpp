@@ -254,7 +254,9 @@ void frmMain::GoHomePage() {
 }
 
 void frmMain::AddTrayIconToWindow() {
-  mod_Tray::AddTrayIcon(form.hWnd(), form.Icon(), kAppTitle, kTrayCallbackMessage);
+  // The notification area shows icons at the small size: its own image, not
+  // the large one scaled down.
+  mod_Tray::AddTrayIcon(form.hWnd(), form.SmallIcon(), kAppTitle, kTrayCallbackMessage);
 }
 
 void frmMain::TaskbarCreated() {

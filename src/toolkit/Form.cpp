@@ -76,8 +76,10 @@ void Form::Create(const LayoutNode& node) {
     return Procedure(message, wParam, lParam);
   });
   if (const std::string icon = node.Text("Icon"); icon.rfind("res:", 0) == 0) {
-    icon_ = platform::Use<platform::Windowing>().LoadIconA(icon.substr(4));
-    window_->SetIcon(icon_);
+    auto& windowing = platform::Use<platform::Windowing>();
+    icon_ = windowing.LoadIconA(icon.substr(4), platform::IconSize::Large);
+    smallIcon_ = windowing.LoadIconA(icon.substr(4), platform::IconSize::Small);
+    window_->SetIcon(icon_, smallIcon_);
   }
   picture_ = LoadLayoutPicture(node.Text("Picture"));
   if (platform::HasImage(picture_)) window_->SetBackgroundBitmap(picture_->Handle());

@@ -2,6 +2,7 @@
 // visibility, and its events, decoded from the window's own messages.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -35,8 +36,10 @@ class Form {
   bool Visible() const;
   WindowState GetWindowState() const;
   void SetWindowState(WindowState state);
-  // The window's icon, from the layout's "Icon = res:NAME"; 0 for none.
+  // The window's icon, from the layout's "Icon = res:NAME", at the large and
+  // the small icon size; 0 for none.
   win::HICON Icon() const { return icon_; }
+  win::HICON SmallIcon() const { return smallIcon_; }
   // The picture drawn as the window's background ("Picture = res:NAME").
   const platform::PicturePtr& Picture() const { return picture_; }
 
@@ -74,9 +77,11 @@ class Form {
   std::unique_ptr<platform::FormWindow> window_;
   std::string caption_;
   win::HICON icon_ = 0;
+  win::HICON smallIcon_ = 0;
   platform::PicturePtr picture_;
   std::map<win::HWND, Control*> children_;
   std::map<win::UINT, std::function<win::LRESULT(win::WPARAM, win::LPARAM)>> handlers_;
+  std::deque<std::function<void()>> deferred_;
 };
 
 // Button and Shift of a mouse message as the toolkit reports them:

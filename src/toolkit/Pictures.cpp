@@ -30,7 +30,7 @@ platform::PicturePtr LoadPicture(const std::string& resourceName) {
       return platform::Picture::FromCursor(cursor, 32, 32, false);
     }
     case ui::assets::Kind::Icon: {
-      const win::HICON icon = windowing.LoadIconA(resourceName);
+      const win::HICON icon = windowing.LoadIconA(resourceName, platform::IconSize::Large);
       if (icon == 0) return platform::Picture::Empty();
       return std::make_shared<platform::Picture>(platform::PictureKind::Icon, icon, 32, 32, false);
     }

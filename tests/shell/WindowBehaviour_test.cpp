@@ -35,7 +35,8 @@ TEST_F(WindowBehaviour, CloseOkAndCancelAllLeaveTheProgramInTheTray) {
     EXPECT_TRUE(Shown());
   }
   const win::NOTIFYICONDATAA& added = world_.shell.notifyCalls.front().data;
-  EXPECT_EQ(added.hIcon, Main().form.Icon());
+  EXPECT_EQ(added.hIcon, Window().SmallIcon()) << "the small image, not the large one scaled";
+  EXPECT_NE(added.hIcon, Window().Icon());
   EXPECT_NE(added.hIcon, 0u);
   EXPECT_EQ(added.uCallbackMessage, 512u);
 }

@@ -227,10 +227,11 @@ int SimWindowing::TrackPopupMenu(const std::vector<std::string>& items, win::UIN
   return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
-win::HICON SimWindowing::LoadIconA(const std::string& resourceName) {
+win::HICON SimWindowing::LoadIconA(const std::string& resourceName, platform::IconSize size) {
   const auto found = std::find(iconResources.begin(), iconResources.end(), resourceName);
   if (found == iconResources.end()) return 0;
-  return 0x70000 + static_cast<win::HICON>(found - iconResources.begin()) * 4;
+  return 0x70000 + static_cast<win::HICON>(found - iconResources.begin()) * 8 +
+         (size == platform::IconSize::Small ? 4 : 0);
 }
 
 win::HCURSOR SimWindowing::LoadCursorA(const std::string& resourceName) {

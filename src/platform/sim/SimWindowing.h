@@ -74,8 +74,12 @@ class SimFormWindow final : public SimWindow<platform::FormWindow> {
   void SetProcedure(platform::WindowProcedure procedure) override;
   void SetWindowTextA(const std::string& text) override { text_ = text; }
   bool IsIconic() const override { return iconic_; }
-  void SetIcon(win::HICON icon) override { icon_ = icon; }
+  void SetIcon(win::HICON large, win::HICON small) override {
+    icon_ = large;
+    smallIcon_ = small;
+  }
   win::HICON Icon() const { return icon_; }
+  win::HICON SmallIcon() const { return smallIcon_; }
   void SetBackgroundBitmap(win::HBITMAP bitmap) override { background_ = bitmap; }
   win::HBITMAP BackgroundBitmap() const { return background_; }
 
@@ -189,7 +193,7 @@ class SimWindowing final : public platform::Windowing {
   win::BOOL ReleaseCapture() override;
   int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                      win::HWND owner) override;
-  win::HICON LoadIconA(const std::string& resourceName) override;
+  win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
   win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
 
@@ -220,7 +224,8 @@ class SimWindowing final : public platform::Windowing {
   std::vector<Popup> popups;
   std::deque<std::string> menuChoices;
 
-  // Icon resources the program has; LoadIconA hands out a handle for each.
+  // Icon resources the program has; LoadIconA hands out a handle for each
+  // and size.
   std::vector<std::string> iconResources{"APPICON"};
   std::vector<std::string> cursorResources{"HAND"};
 
