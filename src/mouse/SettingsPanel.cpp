@@ -39,10 +39,15 @@ int ScrollLinesFromStored(std::string_view stored) {
 }
 
 SettingsPanel::SettingsPanel(const Controls& controls, std::function<bool()> activated,
-                             std::function<void(const std::string&)> message)
-    : c_(controls), activated_(std::move(activated)), message_(std::move(message)) {
+                             std::function<void(const std::string&)> message,
+                             std::function<void(std::function<void()>)> later)
+    : c_(controls),
+      activated_(std::move(activated)),
+      message_(std::move(message)),
+      later_(std::move(later)) {
   c_.cmbLButton.Click = [this] { ApplyPrimaryButton(); };
   c_.scrSpeed.Change = [this] { scrSpeed_Change(); };
+  c_.scrSpeed.EndScroll = [this] { later_([this] { WarnAboutSpeed(); }); };
   c_.scrClickSpeed.Change = [this] { scrClickSpeed_Change(); };
   c_.scrWheelScroll.Change = [this] { scrWheelScroll_Change(); };
 }
@@ -110,7 +115,19 @@ void SettingsPanel::ApplyPrimaryButton() {
 void SettingsPanel::scrSpeed_Change() {
   const int speed = c_.scrSpeed.Value();
   mod_Mouse::SetMouseSpeed(speed);
-  if (activated_() && speed >= 14) message_("Non-recommended as a speed");
+  if (!activated_() || speed < 14) return;
+  // Never inside the bar's own input: a modal box opened while an arrow is
+  // held lets the arrow go on stepping behind it.
+  speedWarningDue_ = true;
+  later_([this] { WarnAboutSpeed(); });
+}
+
+void SettingsPanel::WarnAboutSpeed() {
+  // While the mouse holds the bar, its release (EndScroll) asks again, so the
+  // steps of one press warn once.
+  if (!speedWarningDue_ || c_.scrSpeed.Tracking()) return;
+  speedWarningDue_ = false;
+  message_("Non-recommended as a speed");
 }
 
 void SettingsPanel::scrClickSpeed_Change() { mod_Mouse::SetClickTime(c_.scrClickSpeed.Value()); }

@@ -38,9 +38,11 @@ class SettingsPanel {
   };
 
   // activated: whether the window has had its first activation (messages are
-  // shown only then); message: shows an OK message box.
+  // shown only then); message: shows an OK message box; later: runs work from
+  // the message loop once the message being handled has returned.
   SettingsPanel(const Controls& controls, std::function<bool()> activated,
-                std::function<void(const std::string&)> message);
+                std::function<void(const std::string&)> message,
+                std::function<void(std::function<void()>)> later);
 
   // Run once by start-up.
   void Fill(const StoredChoices& stored);
@@ -56,8 +58,13 @@ class SettingsPanel {
   // Shows value on the bar and makes sure the system has it; returns what the
   // system has afterwards.
   static int ShowAndApply(toolkit::ScrollBar& bar, int value, int systemValue, void (*apply)(int));
+  // Shows the speed warning a change asked for, unless the mouse still holds
+  // the speed bar.
+  void WarnAboutSpeed();
 
   Controls c_;
   std::function<bool()> activated_;
   std::function<void(const std::string&)> message_;
+  std::function<void(std::function<void()>)> later_;
+  bool speedWarningDue_ = false;
 };

@@ -129,6 +129,8 @@ class Window {
   virtual bool IsWindowEnabled() const = 0;
   virtual void MoveWindow(const PixelRect& rect) = 0;
   virtual PixelRect WindowRect() const = 0;
+  // The window has the mouse capture (GetCapture).
+  virtual bool HasCapture() const = 0;
   // The pointer shown over the window (answered to WM_SETCURSOR); 0 for the class's own.
   virtual void SetCursor(win::HCURSOR cursor) = 0;
 };

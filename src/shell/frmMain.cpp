@@ -39,7 +39,8 @@ frmMain::frmMain() {
   panel_ = std::make_unique<SettingsPanel>(
       SettingsPanel::Controls{cmbLButton, cmbRButton, cmbWButton, cmbXButton1, cmbXButton2,
                               scrSpeed, scrClickSpeed, scrWheelScroll},
-      [this] { return Activated; }, [this](const std::string& text) { Message(text, win::MB_OK); });
+      [this] { return Activated; }, [this](const std::string& text) { Message(text, win::MB_OK); },
+      [this](std::function<void()> work) { form.Defer(std::move(work)); });
   form.Activate = [this] { Form_Activate(); };
   // Alt+F4, the taskbar's Close and any WM_CLOSE hide to the tray, as the
   // close button does: only a confirmed Exit ends the program.

@@ -10,6 +10,9 @@
 namespace toolkit {
 namespace {
 
+// Posted to the form's own window for each piece of deferred work.
+constexpr win::UINT kDeferredWork = win::WM_APP + 0x100;
+
 int TwipsToPixels(std::int64_t twips, int twipsPerPixel) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
@@ -119,6 +122,11 @@ void Form::OnMessage(win::UINT message,
   handlers_[message] = std::move(handler);
 }
 
+void Form::Defer(std::function<void()> work) {
+  deferred_.push_back(std::move(work));
+  platform::Use<platform::Windowing>().PostMessageA(hWnd(), kDeferredWork, 0, 0);
+}
+
 void Form::Attach(Control& control) { children_[control.hWnd()] = &control; }
 
 void Form::Detach(Control& control) { children_.erase(control.hWnd()); }
@@ -147,6 +155,14 @@ std::optional<win::LRESULT> Form::Procedure(win::UINT message, win::WPARAM wPara
     case win::WM_DESTROY:
       if (Destroyed) Destroyed();
       return std::nullopt;
+    case kDeferredWork: {
+      // One piece per message, in the order deferred.
+      if (deferred_.empty()) return 0;
+      const std::function<void()> work = std::move(deferred_.front());
+      deferred_.pop_front();
+      if (work) work();
+      return 0;
+    }
     case win::WM_LBUTTONDOWN:
     case win::WM_RBUTTONDOWN:
     case win::WM_MBUTTONDOWN:

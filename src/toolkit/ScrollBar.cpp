@@ -68,11 +68,17 @@ void ScrollBar::SetValue(int value) {
   if (Change) Change();
 }
 
+bool ScrollBar::Tracking() const { return window_ && window_->HasCapture(); }
+
 void ScrollBar::ShowPosition() {
   if (window_) window_->SetScrollInfo(range_.Span(), 0, range_.PositionOf(value_));
 }
 
 void ScrollBar::OnScroll(win::WORD code) {
+  if (code == win::SB_ENDSCROLL) {
+    if (EndScroll) EndScroll();
+    return;
+  }
   const auto wanted = ValueForRequest(range_, value_, code, window_->GetTrackPos());
   if (!wanted) return;
   if (*wanted == value_) {

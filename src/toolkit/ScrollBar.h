@@ -41,6 +41,13 @@ class ScrollBar final : public Control {
   const ScrollRange& Range() const { return range_; }
 
   std::function<void()> Change;
+  // The user's input on the bar has ended (SB_ENDSCROLL: the mouse button
+  // that moved it is released).
+  std::function<void()> EndScroll;
+  // The bar holds the mouse: the user presses an arrow, the track or the
+  // thumb, and while held it goes on stepping by itself, also behind a
+  // modal box. Work that must not run meanwhile waits for EndScroll.
+  bool Tracking() const;
 
   void OnScroll(win::WORD code) override;
 

@@ -167,6 +167,28 @@ TEST_F(Panel, SpeedsFromFourteenUpWarnEachTime) {
   EXPECT_EQ(world_.mouse.speed, 14);
 }
 
+TEST_F(Panel, TheSpeedWarningWaitsUntilTheArrowIsReleasedSoOneClickIsOneStep) {
+  world_.mouse.speed = 13;
+  ASSERT_TRUE(StartProgram());
+  sim::SimScrollBar& bar = Bar(Main().scrSpeed);
+  bar.UserPresses(win::SB_LINERIGHT);  // 13 -> 14, the arrow still held
+  EXPECT_TRUE(MessagesShown().empty()) << "no modal box while the bar tracks the mouse";
+  bar.UserReleases();
+  EXPECT_EQ(MessagesShown(), std::vector<std::string>{"Non-recommended as a speed"});
+  EXPECT_EQ(Main().scrSpeed.Value(), 14) << "no step behind the box";
+  ASSERT_TRUE(ClickButton(Main().btnApply));
+  EXPECT_EQ(Stored("MouseSensitivity"), "14");
+
+  // Holding the arrow steps on by itself; its steps warn once, at the release.
+  bar.UserPresses(win::SB_LINERIGHT);
+  bar.AutoRepeat();
+  bar.AutoRepeat();
+  bar.UserReleases();
+  EXPECT_EQ(Main().scrSpeed.Value(), 17);
+  EXPECT_EQ(world_.mouse.speed, 17);
+  EXPECT_EQ(MessagesShown().size(), 3u) << "Apply's message, then one warning";
+}
+
 TEST_F(Panel, DraggingAThumbAppliesOnlyTheReleasedValue) {
   ASSERT_TRUE(StartProgram());
   world_.mouse.ClearCalls();

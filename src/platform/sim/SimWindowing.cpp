@@ -92,6 +92,16 @@ win::BOOL SimFormWindow::ShowWindow(int command) {
   return wasVisible ? win::TRUE : win::FALSE;
 }
 
+bool SimWindowBase::HoldsCapture() const { return owner_.capture_ == handle_; }
+
+void SimWindowBase::SetCapture(bool held) {
+  if (held) {
+    owner_.capture_ = handle_;
+  } else if (HoldsCapture()) {
+    owner_.capture_ = 0;
+  }
+}
+
 void SimWindowBase::NotifyParent(win::UINT message, win::WPARAM wParam) {
   if (SimFormWindow* parent = owner_.Form(parent_)) {
     parent->Send(message, wParam, static_cast<win::LPARAM>(handle_));
@@ -122,14 +132,29 @@ void SimScrollBar::SetScrollInfo(int range, int /*page*/, int position) {
   track_ = position_;
 }
 
-void SimScrollBar::UserRequests(win::WORD code) {
+void SimScrollBar::UserPresses(win::WORD code) {
   if (!visible_ || !enabled_) return;
+  SetCapture(true);
+  held_ = code;
   NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(code, 0));
+}
+
+void SimScrollBar::AutoRepeat() {
+  if (held_ && HoldsCapture()) NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(*held_, 0));
+}
+
+void SimScrollBar::UserReleases() {
+  if (!held_) return;
+  held_.reset();
+  // The end of the scroll comes before the capture goes, as Windows sends it.
   NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(win::SB_ENDSCROLL, 0));
+  SetCapture(false);
+  owner_.DispatchPosted();
 }
 
 void SimScrollBar::UserDrags(const std::vector<int>& positions) {
   if (!visible_ || !enabled_ || positions.empty()) return;
+  SetCapture(true);
   for (int position : positions) {
     // The control moves its own thumb while it is dragged.
     track_ = std::clamp(position, 0, range_);
@@ -139,6 +164,8 @@ void SimScrollBar::UserDrags(const std::vector<int>& positions) {
   NotifyParent(win::WM_HSCROLL,
                win::MAKEWPARAM(win::SB_THUMBPOSITION, static_cast<win::WORD>(track_)));
   NotifyParent(win::WM_HSCROLL, win::MAKEWPARAM(win::SB_ENDSCROLL, 0));
+  SetCapture(false);
+  owner_.DispatchPosted();
 }
 
 SimCheckBox::SimCheckBox(SimWindowing& owner, win::HWND handle, const platform::ChildSpec& spec)
@@ -187,6 +214,8 @@ std::unique_ptr<platform::CheckBoxWindow> SimWindowing::CreateCheckBox(
 int SimWindowing::MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
                               win::UINT type) {
   messageBoxes.push_back(SimMessageBox{owner, text, caption, type});
+  // The modal loop runs timers: a scroll bar whose arrow is held steps on.
+  if (SimScrollBar* held = Scroll(capture_)) held->AutoRepeat();
   if (whileOpen) whileOpen(messageBoxes.back());
   if (!answers.empty()) {
     const int answer = answers.front();
@@ -213,6 +242,7 @@ win::LRESULT SimWindowing::SendMessageA(win::HWND window, win::UINT message, win
 }
 
 win::BOOL SimWindowing::ReleaseCapture() {
+  capture_ = 0;
   ++captureReleases;
   return win::TRUE;
 }

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ class SimWindowBase {
  protected:
   // Sends the parent form the notification Windows would send.
   void NotifyParent(win::UINT message, win::WPARAM wParam);
+  bool HoldsCapture() const;
+  void SetCapture(bool held);
 
   SimWindowing& owner_;
   win::HWND handle_;
@@ -48,6 +51,7 @@ class SimWindow : public Interface, public SimWindowBase {
   bool IsWindowVisible() const override { return visible_; }
   void EnableWindow(bool enabled) override { enabled_ = enabled; }
   bool IsWindowEnabled() const override { return enabled_; }
+  bool HasCapture() const override { return HoldsCapture(); }
   void MoveWindow(const platform::PixelRect& rect) override { rect_ = rect; }
   platform::PixelRect WindowRect() const override { return rect_; }
   void SetCursor(win::HCURSOR cursor) override { cursor_ = cursor; }
@@ -138,8 +142,21 @@ class SimScrollBar final : public SimChild<platform::ScrollBarWindow> {
   void SetScrollInfo(int range, int page, int position) override;
   int GetTrackPos() const override { return track_; }
 
-  // An arrow, the track or a key: one WM_HSCROLL request.
-  void UserRequests(win::WORD code);
+  // A click on an arrow or the track: one WM_HSCROLL request, then the end
+  // of the scroll; then the message loop runs.
+  void UserRequests(win::WORD code) {
+    UserPresses(code);
+    UserReleases();
+  }
+  // The mouse goes down on an arrow or the track: the bar takes the capture
+  // and requests one step; while it is held, the bar repeats the request
+  // each time a message loop runs its timer (AutoRepeat; a message box's
+  // modal loop does so too).
+  void UserPresses(win::WORD code);
+  void AutoRepeat();
+  // The button goes up: SB_ENDSCROLL, the capture is released, and the
+  // message loop runs what was posted meanwhile.
+  void UserReleases();
   // The user drags the thumb through these positions and lets it go at the last.
   void UserDrags(const std::vector<int>& positions);
   int Position() const { return position_; }
@@ -149,6 +166,7 @@ class SimScrollBar final : public SimChild<platform::ScrollBarWindow> {
   int range_ = 0;
   int position_ = 0;
   int track_ = 0;
+  std::optional<win::WORD> held_;
 };
 
 class SimCheckBox final : public SimChild<platform::CheckBoxWindow> {
@@ -260,6 +278,7 @@ class SimWindowing final : public platform::Windowing {
   std::map<std::string, win::UINT> registered_;
   std::map<win::HWND, SimWindowBase*> windows_;
   std::vector<win::HWND> order_;  // creation order
+  win::HWND capture_ = 0;
   win::HWND next_ = 0x10010;
 };
 
