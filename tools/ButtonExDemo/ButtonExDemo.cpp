@@ -16,6 +16,7 @@
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32UserControls.h"
+#include "platform/win32/Win32WindowBase.h"
 #include "toolkit/Timer.h"
 
 #include <ole2.h>
@@ -84,26 +85,22 @@ struct Skins {
   PicturePtr focus = SkinPicture(96, 28, RGB(96, 140, 210), RGB(40, 70, 150), RGB(250, 200, 40));
 };
 
-class DemoWindow {
+class DemoWindow final : private win32::WindowBase {
  public:
-  explicit DemoWindow(HINSTANCE instance) {
+  DemoWindow() {
     WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &DemoWindow::Procedure;
-    windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = "ButtonExDemo";
-    ::RegisterClassExA(&windowClass);
     RECT frame{0, 0, 780, 520};
     ::AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    window_ = ::CreateWindowExA(0, "ButtonExDemo", "ButtonEx demo", WS_OVERLAPPEDWINDOW, 20, 20,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                nullptr, instance, this);
+    CreateBound(windowClass, 0, "ButtonEx demo", WS_OVERLAPPEDWINDOW, 20, 20,
+                frame.right - frame.left, frame.bottom - frame.top, nullptr);
     Populate();
-    ::ShowWindow(window_, SW_SHOW);
+    ::ShowWindow(Hwnd(), SW_SHOW);
   }
-  HWND Handle() const { return window_; }
+  ~DemoWindow() override { DestroyNow(); }
+  HWND Handle() const { return Hwnd(); }
 
  private:
   struct Label {
@@ -113,7 +110,7 @@ class DemoWindow {
   };
 
   ButtonEx& Add(int x, int y, const std::string& caption, int width = 96, int height = 28) {
-    auto site = platform::Use<platform::UserControls>().Create(reinterpret_cast<win::HWND>(window_),
+    auto site = platform::Use<platform::UserControls>().Create(reinterpret_cast<win::HWND>(Hwnd()),
                                                                x, y, width, height);
     buttons_.push_back(std::make_unique<ButtonEx>(std::move(site)));
     ButtonEx& button = *buttons_.back();
@@ -242,12 +239,12 @@ class DemoWindow {
     ++clicks_;
     status_ = "Clicks: " + std::to_string(clicks_) + ", last on " + name;
     RECT area{0, 410, 780, 440};
-    ::InvalidateRect(window_, &area, TRUE);
+    ::InvalidateRect(Hwnd(), &area, TRUE);
   }
 
   void Paint() {
     PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(window_, &paint);
+    HDC dc = ::BeginPaint(Hwnd(), &paint);
     ::SetBkMode(dc, TRANSPARENT);
     HFONT normal = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     LOGFONTA bold{};
@@ -263,33 +260,22 @@ class DemoWindow {
     ::TextOutA(dc, 130, 416, status_.c_str(), static_cast<int>(status_.size()));
     ::SelectObject(dc, previous);
     ::DeleteObject(boldFont);
-    ::EndPaint(window_, &paint);
+    ::EndPaint(Hwnd(), &paint);
   }
 
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-      ::SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<DemoWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case WM_PAINT:
-        if (self != nullptr) {
-          self->Paint();
-          return 0;
-        }
-        break;
+        Paint();
+        return 0;
       case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;
       default:
-        break;
+        return WindowBase::OnMessage(message, wParam, lParam);
     }
-    return ::DefWindowProcA(window, message, wParam, lParam);
   }
 
-  HWND window_ = nullptr;
   Skins skins_;
   std::vector<std::unique_ptr<ButtonEx>> buttons_;
   std::vector<Label> labels_;
@@ -324,7 +310,7 @@ int MeasureTimerPeriod() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE, LPSTR commandLine, int) {
   win32::Win32Gdi gdi;
   win32::Win32Screen screen;
   win32::Win32Timers timers;
@@ -340,7 +326,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   ::OleInitialize(nullptr);
   int result = 0;
   {
-    DemoWindow demo(instance);
+    DemoWindow demo;
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
       if (win32::Win32UserControls::TranslateAccessKey(reinterpret_cast<win::HWND>(message.hwnd),

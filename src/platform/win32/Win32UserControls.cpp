@@ -1,6 +1,7 @@
 #include "platform/win32/Win32UserControls.h"
 
 #include "platform/UserControlSurfaceBase.h"
+#include "platform/win32/Win32WindowBase.h"
 
 #include <ole2.h>
 #include <shlobj.h>
@@ -232,30 +233,28 @@ std::set<class Win32Surface*>& LiveSurfaces() {
   return surfaces;
 }
 
-class Win32Surface final : public platform::UserControlSurfaceBase {
+class Win32Surface final : public platform::UserControlSurfaceBase, private WindowBase {
  public:
   Win32Surface(win::HWND parent, int left, int top, int width, int height)
       : UserControlSurfaceBase(left, top, width, height) {
-    RegisterClassOnce();
-    hwnd_ = ::CreateWindowExA(
-        0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, left, top, width,
-        height, H<HWND>(parent), nullptr, ::GetModuleHandleA(nullptr), this);
+    WNDCLASSEXA windowClass{};
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    CreateBound(windowClass, 0, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, left, top,
+                width, height, H<HWND>(parent));
     LiveSurfaces().insert(this);
   }
   ~Win32Surface() override {
     LiveSurfaces().erase(this);
     AcceptDrops(false);
-    if (hwnd_ != nullptr) {
-      ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-      ::DestroyWindow(hwnd_);
-    }
+    DestroyNow();
   }
 
-  win::HWND hwnd() const override { return reinterpret_cast<win::HWND>(hwnd_); }
+  win::HWND hwnd() const override { return reinterpret_cast<win::HWND>(Hwnd()); }
 
   void Refresh() override {
-    ::InvalidateRect(hwnd_, nullptr, FALSE);
-    ::UpdateWindow(hwnd_);
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+    ::UpdateWindow(Hwnd());
   }
 
   void OLEDrag() override {
@@ -287,69 +286,40 @@ class Win32Surface final : public platform::UserControlSurfaceBase {
     }
     return false;
   }
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const { return Hwnd(); }
   using UserControlSurfaceBase::Events;
 
  protected:
   void ResizeWindow(int width, int height) override {
     // WM_SIZE reports the new size before this returns.
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, width, height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   void MoveWindow(int left, int top) override {
-    ::SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  void EnableWindow(bool enabled) override { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
-  void InvalidateWindow() override { ::InvalidateRect(hwnd_, nullptr, FALSE); }
+  void EnableWindow(bool enabled) override { ::EnableWindow(Hwnd(), enabled ? TRUE : FALSE); }
+  void InvalidateWindow() override { ::InvalidateRect(Hwnd(), nullptr, FALSE); }
   void AcceptDrops(bool accept) override {
     if (accept && dropTarget_ == nullptr) {
       dropTarget_ = new DropTargetImpl(*this);
       // Fails without OleInitialize on this thread; the site then takes no drops.
-      if (FAILED(::RegisterDragDrop(hwnd_, dropTarget_))) {
+      if (FAILED(::RegisterDragDrop(Hwnd(), dropTarget_))) {
         dropTarget_->Release();
         dropTarget_ = nullptr;
       }
     } else if (!accept && dropTarget_ != nullptr) {
-      ::RevokeDragDrop(hwnd_);
+      ::RevokeDragDrop(Hwnd());
       dropTarget_->Release();
       dropTarget_ = nullptr;
     }
   }
 
  private:
-  static void RegisterClassOnce() {
-    static const bool registered = [] {
-      WNDCLASSEXA windowClass{};
-      windowClass.cbSize = sizeof windowClass;
-      windowClass.lpfnWndProc = &Win32Surface::Procedure;
-      windowClass.hInstance = ::GetModuleHandleA(nullptr);
-      windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-      windowClass.lpszClassName = kClassName;
-      return ::RegisterClassExA(&windowClass) != 0;
-    }();
-    (void)registered;
-  }
-
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-      ::SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Win32Surface*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) return ::DefWindowProcA(window, message, wParam, lParam);
-    if (self->hwnd_ == nullptr) self->hwnd_ = window;
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     LRESULT result = 0;
-    try {
-      if (self->Handle(message, wParam, lParam, result)) return result;
-    } catch (const std::exception& error) {
-      // An event handler failed: the platform's way is to say so and go on.
-      ::OutputDebugStringA((std::string("user control handler failed: ") + error.what()).c_str());
-      return 0;
-    } catch (...) {
-      ::OutputDebugStringA("user control handler failed");
-      return 0;
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
+    if (Handle(message, wParam, lParam, result)) return result;
+    return WindowBase::OnMessage(message, wParam, lParam);
   }
 
   // Returns whether the message was handled (with result).
@@ -360,9 +330,9 @@ class Win32Surface final : public platform::UserControlSurfaceBase {
     switch (message) {
       case WM_PAINT: {
         PAINTSTRUCT paint;
-        HDC target = ::BeginPaint(hwnd_, &paint);
+        HDC target = ::BeginPaint(Hwnd(), &paint);
         ::BitBlt(target, 0, 0, ScaleWidth(), ScaleHeight(), H<HDC>(hdc()), 0, 0, SRCCOPY);
-        ::EndPaint(hwnd_, &paint);
+        ::EndPaint(Hwnd(), &paint);
         return true;
       }
       case WM_ERASEBKGND:
@@ -386,9 +356,9 @@ class Win32Surface final : public platform::UserControlSurfaceBase {
         const int button = message == WM_LBUTTONDOWN   ? platform::kLeftButton
                            : message == WM_RBUTTONDOWN ? platform::kRightButton
                                                        : platform::kMiddleButton;
-        if (::GetFocus() != hwnd_) ::SetFocus(hwnd_);
+        if (::GetFocus() != Hwnd()) ::SetFocus(Hwnd());
         // Moves keep coming while a button is held, also outside the window.
-        ::SetCapture(hwnd_);
+        ::SetCapture(Hwnd());
         if (button == platform::kLeftButton) clickArmed_ = true;
         if (events != nullptr) events->OnMouseDown(button, ShiftState(wParam), x, y);
         return true;
@@ -401,7 +371,7 @@ class Win32Surface final : public platform::UserControlSurfaceBase {
                                                      : platform::kMiddleButton;
         const bool click = button == platform::kLeftButton && clickArmed_ && Inside(x, y);
         if (button == platform::kLeftButton) clickArmed_ = false;
-        if (HeldButtons(wParam) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
+        if (HeldButtons(wParam) == 0 && ::GetCapture() == Hwnd()) ::ReleaseCapture();
         if (events != nullptr) events->OnMouseUp(button, ShiftState(wParam), x, y);
         if (click && events != nullptr) events->OnClick();
         return true;
@@ -410,7 +380,7 @@ class Win32Surface final : public platform::UserControlSurfaceBase {
         if (events != nullptr) events->OnMouseMove(HeldButtons(wParam), ShiftState(wParam), x, y);
         return true;
       case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != hwnd_) clickArmed_ = false;
+        if (reinterpret_cast<HWND>(lParam) != Hwnd()) clickArmed_ = false;
         return false;
       case WM_GETDLGCODE:
         result = DLGC_WANTCHARS;
@@ -438,9 +408,6 @@ class Win32Surface final : public platform::UserControlSurfaceBase {
       case WM_KILLFOCUS:
         if (events != nullptr) events->OnLostFocus();
         return true;
-      case WM_NCDESTROY:
-        hwnd_ = nullptr;
-        return false;
       default:
         return false;
     }
@@ -449,17 +416,16 @@ class Win32Surface final : public platform::UserControlSurfaceBase {
   // Inside the window and its region.
   bool Inside(float x, float y) const {
     RECT client;
-    ::GetClientRect(hwnd_, &client);
+    ::GetClientRect(Hwnd(), &client);
     const POINT at{static_cast<LONG>(x), static_cast<LONG>(y)};
     if (!::PtInRect(&client, at)) return false;
     HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    const int kind = ::GetWindowRgn(hwnd_, region);
+    const int kind = ::GetWindowRgn(Hwnd(), region);
     const bool inside = kind == ERROR || kind == NULLREGION || ::PtInRegion(region, at.x, at.y);
     ::DeleteObject(region);
     return inside;
   }
 
-  HWND hwnd_ = nullptr;
   bool clickArmed_ = false;
   DropTargetImpl* dropTarget_ = nullptr;
 };

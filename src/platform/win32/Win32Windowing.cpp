@@ -1,5 +1,10 @@
 #include "platform/win32/Win32Windowing.h"
 
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/Win32WindowBase.h"
+
 #include <windows.h>
 
 namespace win32 {
@@ -13,117 +18,122 @@ win::HWND W(HWND handle) { return reinterpret_cast<win::HWND>(handle); }
 // A window's own pointer, answered by its parent form to WM_SETCURSOR.
 constexpr char kCursorProperty[] = "KV3050P.Cursor";
 
-// What every window of ours does alike.
+// What every window of ours does alike, given its handle.
 template <class Interface>
 class Win32Window : public Interface {
  public:
-  explicit Win32Window(HWND handle) : handle_(handle) {}
-  ~Win32Window() override {
-    if (handle_ != nullptr) ::DestroyWindow(handle_);
-  }
+  Win32Window() = default;
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;
 
-  win::HWND Handle() const override { return W(handle_); }
-  win::BOOL ShowWindow(int command) override { return ::ShowWindow(handle_, command); }
-  bool IsWindowVisible() const override { return ::IsWindowVisible(handle_) != FALSE; }
-  void EnableWindow(bool enabled) override { ::EnableWindow(handle_, enabled ? TRUE : FALSE); }
-  bool IsWindowEnabled() const override { return ::IsWindowEnabled(handle_) != FALSE; }
+  win::HWND Handle() const override { return W(Hwnd()); }
+  win::BOOL ShowWindow(int command) override { return ::ShowWindow(Hwnd(), command); }
+  bool IsWindowVisible() const override { return ::IsWindowVisible(Hwnd()) != FALSE; }
+  void EnableWindow(bool enabled) override { ::EnableWindow(Hwnd(), enabled ? TRUE : FALSE); }
+  bool IsWindowEnabled() const override { return ::IsWindowEnabled(Hwnd()) != FALSE; }
+  bool HasCapture() const override { return ::GetCapture() == Hwnd(); }
   void MoveWindow(const platform::PixelRect& rect) override {
-    ::MoveWindow(handle_, rect.left, rect.top, rect.width, rect.height, TRUE);
+    ::MoveWindow(Hwnd(), rect.left, rect.top, rect.width, rect.height, TRUE);
   }
   void SetCursor(win::HCURSOR cursor) override {
     if (cursor == 0) {
-      ::RemovePropA(handle_, kCursorProperty);
+      ::RemovePropA(Hwnd(), kCursorProperty);
     } else {
-      ::SetPropA(handle_, kCursorProperty, reinterpret_cast<HANDLE>(cursor));
+      ::SetPropA(Hwnd(), kCursorProperty, reinterpret_cast<HANDLE>(cursor));
     }
   }
   platform::PixelRect WindowRect() const override {
     RECT rect{};
-    ::GetWindowRect(handle_, &rect);
-    if (HWND parent = ::GetParent(handle_); parent != nullptr) {
+    ::GetWindowRect(Hwnd(), &rect);
+    if (HWND parent = ::GetParent(Hwnd()); parent != nullptr) {
       ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     }
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
   }
 
  protected:
+  virtual HWND Hwnd() const = 0;
+};
+
+// A standard control: a window of a system class, destroyed with its object.
+template <class Interface>
+class StandardControl : public Win32Window<Interface> {
+ public:
+  explicit StandardControl(HWND handle) : handle_(handle) {
+    if (handle_ == nullptr) {
+      throw std::runtime_error("CreateWindowExA failed with error " +
+                               std::to_string(::GetLastError()));
+    }
+  }
+  ~StandardControl() override { ::DestroyWindow(handle_); }
+
+ protected:
+  HWND Hwnd() const override { return handle_; }
   HWND handle_;
 };
 
-// Child controls keep their colours here so the parent can answer WM_CTLCOLOR*.
+// What a combo box's parent answers to WM_CTLCOLORLISTBOX, for the closed box
+// and for its dropped list alike.
 struct ChildColors {
-  COLORREF back;
-  HBRUSH brush;
+  COLORREF back = 0;
+  HBRUSH brush = nullptr;
 };
 constexpr char kColorsProperty[] = "KV3050P.Colors";
 
-class FormWindow final : public Win32Window<platform::FormWindow> {
+const ChildColors* ColorsOf(HWND control) {
+  return static_cast<const ChildColors*>(::GetPropA(control, kColorsProperty));
+}
+
+class FormWindow final : public Win32Window<platform::FormWindow>, private WindowBase {
  public:
-  explicit FormWindow(const platform::FormSpec& spec) : Win32Window(nullptr) {
-    RegisterClassOnce();
+  explicit FormWindow(const platform::FormSpec& spec) {
     int left = CW_USEDEFAULT;
     int top = CW_USEDEFAULT;
     if (spec.centered) {
       left = (::GetSystemMetrics(SM_CXSCREEN) - spec.clientWidth) / 2;
       top = (::GetSystemMetrics(SM_CYSCREEN) - spec.clientHeight) / 2;
     }
+    WNDCLASSEXA windowClass{};
+    windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kFormClass;
     // No caption and no frame, so the client area is the whole window; the
     // system menu and minimise box let the taskbar minimise and restore it.
-    handle_ = ::CreateWindowExA(
-        WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kFormClass, spec.caption.c_str(),
-        WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top, spec.clientWidth,
-        spec.clientHeight, nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
+    CreateBound(windowClass, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, spec.caption.c_str(),
+                WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top,
+                spec.clientWidth, spec.clientHeight, nullptr);
   }
+  // The window goes while the procedure it calls still lives.
+  ~FormWindow() override { DestroyNow(); }
 
   void SetProcedure(platform::WindowProcedure procedure) override {
     procedure_ = std::move(procedure);
   }
-  void SetWindowTextA(const std::string& text) override { ::SetWindowTextA(handle_, text.c_str()); }
-  bool IsIconic() const override { return ::IsIconic(handle_) != FALSE; }
+  void SetWindowTextA(const std::string& text) override { ::SetWindowTextA(Hwnd(), text.c_str()); }
+  bool IsIconic() const override { return ::IsIconic(Hwnd()) != FALSE; }
   void SetBackgroundBitmap(win::HBITMAP bitmap) override {
     background_ = reinterpret_cast<HBITMAP>(bitmap);
-    ::InvalidateRect(handle_, nullptr, TRUE);
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
   }
-  void SetIcon(win::HICON icon) override {
-    ::SendMessageA(handle_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(icon));
-    ::SendMessageA(handle_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
+  void SetIcon(win::HICON large, win::HICON small) override {
+    ::SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, static_cast<LPARAM>(large));
+    ::SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, static_cast<LPARAM>(small));
   }
 
  private:
-  static void RegisterClassOnce() {
-    static const ATOM atom = [] {
-      WNDCLASSEXA windowClass{};
-      windowClass.cbSize = sizeof windowClass;
-      windowClass.lpfnWndProc = &FormWindow::Procedure;
-      windowClass.hInstance = ::GetModuleHandleA(nullptr);
-      windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-      windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-      windowClass.lpszClassName = kFormClass;
-      return ::RegisterClassExA(&windowClass);
-    }();
-    (void)atom;
-  }
+  HWND Hwnd() const override { return WindowBase::Hwnd(); }
 
-  static LRESULT CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-      ::SetWindowLongPtrA(handle, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrA(handle, GWLP_USERDATA));
-    if (self != nullptr && self->procedure_) {
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (procedure_) {
       // A copy: the portable code may replace the procedure while it runs.
-      const platform::WindowProcedure procedure = self->procedure_;
+      const platform::WindowProcedure procedure = procedure_;
       if (const auto result = procedure(message, wParam, lParam)) return *result;
     }
     switch (message) {
       case WM_CTLCOLORLISTBOX:
       case WM_CTLCOLOREDIT:
       case WM_CTLCOLORSTATIC: {
-        const auto* colors = static_cast<const ChildColors*>(
-            ::GetPropA(reinterpret_cast<HWND>(lParam), kColorsProperty));
+        const ChildColors* colors = ColorsOf(reinterpret_cast<HWND>(lParam));
         if (colors == nullptr) break;
         ::SetBkColor(reinterpret_cast<HDC>(wParam), colors->back);
         return reinterpret_cast<LRESULT>(colors->brush);
@@ -137,18 +147,15 @@ class FormWindow final : public Win32Window<platform::FormWindow> {
         return TRUE;
       }
       case WM_ERASEBKGND:
-        if (self != nullptr && self->background_ != nullptr) {
-          self->PaintBackground(reinterpret_cast<HDC>(wParam));
+        if (background_ != nullptr) {
+          PaintBackground(reinterpret_cast<HDC>(wParam));
           return 1;
         }
-        break;
-      case WM_NCDESTROY:
-        ::SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
         break;
       default:
         break;
     }
-    return ::DefWindowProcA(handle, message, wParam, lParam);
+    return WindowBase::OnMessage(message, wParam, lParam);
   }
 
   void PaintBackground(HDC dc) const {
@@ -179,18 +186,23 @@ HWND CreateChild(const char* windowClass, DWORD style, const platform::ChildSpec
   return handle;
 }
 
-class ComboBoxWindow final : public Win32Window<platform::ComboBoxWindow> {
+class ComboBoxWindow final : public StandardControl<platform::ComboBoxWindow> {
  public:
-  explicit ComboBoxWindow(const platform::ChildSpec& spec) : Win32Window(CreateDropDownList(spec)) {
+  explicit ComboBoxWindow(const platform::ChildSpec& spec)
+      : StandardControl(CreateDropDownList(spec)) {
     // The closed box is as high as the layout says; the list drops below it.
     const int field = spec.rect.height - 6;
     if (field > 0) ::SendMessageA(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    // The dropped list reports its colours with its own handle.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetComboBoxInfo(handle_, &info) != FALSE) list_ = info.hwndList;
   }
   ~ComboBoxWindow() override {
-    if (auto* colors = static_cast<ChildColors*>(::RemovePropA(handle_, kColorsProperty))) {
-      ::DeleteObject(colors->brush);
-      delete colors;
+    for (HWND window : {handle_, list_}) {
+      if (window != nullptr) ::RemovePropA(window, kColorsProperty);
     }
+    if (colors_.brush != nullptr) ::DeleteObject(colors_.brush);
   }
 
   int AddString(const std::string& text) override {
@@ -204,15 +216,13 @@ class ComboBoxWindow final : public Win32Window<platform::ComboBoxWindow> {
     return static_cast<int>(::SendMessageA(handle_, CB_GETCURSEL, 0, 0));
   }
   void SetBackColor(win::COLORREF color) override {
-    auto* colors = static_cast<ChildColors*>(::GetPropA(handle_, kColorsProperty));
-    if (colors == nullptr) {
-      colors = new ChildColors{color, nullptr};
-      ::SetPropA(handle_, kColorsProperty, colors);
-    } else {
-      ::DeleteObject(colors->brush);
+    HBRUSH brush = ::CreateSolidBrush(color);
+    if (brush == nullptr) return;
+    if (colors_.brush != nullptr) ::DeleteObject(colors_.brush);
+    colors_ = ChildColors{color, brush};
+    for (HWND window : {handle_, list_}) {
+      if (window != nullptr) ::SetPropA(window, kColorsProperty, &colors_);
     }
-    colors->back = color;
-    colors->brush = ::CreateSolidBrush(color);
     ::InvalidateRect(handle_, nullptr, TRUE);
   }
 
@@ -221,12 +231,15 @@ class ComboBoxWindow final : public Win32Window<platform::ComboBoxWindow> {
     spec.rect.height += 160;  // room for the dropped list
     return CreateChild("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, spec);
   }
+
+  HWND list_ = nullptr;
+  ChildColors colors_;
 };
 
-class ScrollBarWindow final : public Win32Window<platform::ScrollBarWindow> {
+class ScrollBarWindow final : public StandardControl<platform::ScrollBarWindow> {
  public:
   explicit ScrollBarWindow(const platform::ChildSpec& spec)
-      : Win32Window(CreateChild("SCROLLBAR", SBS_HORZ, spec)) {}
+      : StandardControl(CreateChild("SCROLLBAR", SBS_HORZ, spec)) {}
 
   void SetScrollInfo(int range, int page, int position) override {
     SCROLLINFO info{};
@@ -247,10 +260,10 @@ class ScrollBarWindow final : public Win32Window<platform::ScrollBarWindow> {
   }
 };
 
-class CheckBoxWindow final : public Win32Window<platform::CheckBoxWindow> {
+class CheckBoxWindow final : public StandardControl<platform::CheckBoxWindow> {
  public:
   explicit CheckBoxWindow(const platform::ChildSpec& spec)
-      : Win32Window(CreateChild("BUTTON", BS_AUTOCHECKBOX, spec)) {}
+      : StandardControl(CreateChild("BUTTON", BS_AUTOCHECKBOX, spec)) {}
 
   void SetCheck(bool checked) override {
     ::SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -316,10 +329,12 @@ int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items, win::U
   return command - 1;
 }
 
-win::HICON Win32Windowing::LoadIconA(const std::string& resourceName) {
-  return reinterpret_cast<win::HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                   resourceName.c_str(), IMAGE_ICON, 0, 0,
-                                                   LR_DEFAULTSIZE | LR_SHARED));
+win::HICON Win32Windowing::LoadIconA(const std::string& resourceName, platform::IconSize size) {
+  const bool small = size == platform::IconSize::Small;
+  return reinterpret_cast<win::HICON>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_ICON,
+                   ::GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON),
+                   ::GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON), LR_SHARED));
 }
 
 win::HCURSOR Win32Windowing::LoadCursorA(const std::string& resourceName) {

@@ -25,7 +25,7 @@ class Win32Windowing final : public platform::Windowing {
   win::BOOL ReleaseCapture() override;
   int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                      win::HWND owner) override;
-  win::HICON LoadIconA(const std::string& resourceName) override;
+  win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
   win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
 };
