@@ -179,6 +179,8 @@ void frmMain::ShapeWindow() {
   picSkinMask->SetPicture(maskPicture_);
   std::int32_t transparent = 0;  // none given: the mask's top-left colour
   const win::HRGN region = mod_Outline::CreateSkinRegion(*picSkinMask, transparent);
+  // An unreadable mask leaves the window rectangular, never invisible.
+  if (region == 0) return;
   // The window system owns the region from here on.
   platform::Use<platform::Gdi>().SetWindowRgn(form.hWnd(), region, -1);
 }

@@ -29,7 +29,7 @@ std::vector<Run> ScanRuns(const std::vector<std::uint32_t>& pixels, int width, i
   return runs;
 }
 
-std::vector<Run> ScanBox(toolkit::PictureBox& box, std::uint32_t transparent) {
+std::optional<std::vector<Run>> ScanBox(toolkit::PictureBox& box, std::int32_t& transparentColour) {
   std::vector<Run> runs;
   const int width = box.Width();
   const int height = box.Height();
@@ -52,28 +52,35 @@ std::vector<Run> ScanBox(toolkit::PictureBox& box, std::uint32_t transparent) {
     gdi.DeleteDC(dc);
     source = copy;
   }
+  // The transparent colour comes from the very pixels compared with it: a
+  // pixel read through the box's DC may be rounded to the display's depth.
+  const bool takeTopLeft = transparentColour < 1;
+  std::uint32_t transparent = SwapRedBlue(static_cast<std::uint32_t>(transparentColour));
+  bool readAny = false;
   std::vector<std::uint32_t> band(static_cast<std::size_t>(width) * kBandRows);
   for (int top = 0; top < height; top += kBandRows) {
     const int rows = std::min(kBandRows, height - top);
     if (gdi.GetDIBits(box.hdc(), source, static_cast<win::UINT>(top), static_cast<win::UINT>(rows),
                       band.data()) != rows) {
-      runs.clear();  // an image that cannot be read gives no shape
-      break;
+      if (top == 0 && takeTopLeft) break;  // no colour to compare with
+      continue;
     }
+    if (top == 0 && takeTopLeft) {
+      transparent = band[0];
+      transparentColour = static_cast<std::int32_t>(SwapRedBlue(transparent));
+    }
+    readAny = true;
     AppendPixelRuns(band.data(), width, rows, top, transparent, runs);
   }
   if (copy != 0) gdi.DeleteObject(copy);
+  if (!readAny) return std::nullopt;
   return runs;
 }
 
 win::HRGN CreateSkinRegion(toolkit::PictureBox& maskBox, std::int32_t& transparentColour) {
-  auto& gdi = platform::Use<platform::Gdi>();
-  if (transparentColour < 1) {
-    transparentColour = static_cast<std::int32_t>(gdi.GetPixel(maskBox.hdc(), 0, 0));
-  }
-  // Equality is all the scan asks, so it compares in the pixels' own order.
-  return platform::RegionFromRuns(
-      ScanBox(maskBox, SwapRedBlue(static_cast<std::uint32_t>(transparentColour))));
+  const std::optional<std::vector<Run>> runs = ScanBox(maskBox, transparentColour);
+  if (!runs) return 0;
+  return platform::RegionFromRuns(*runs);
 }
 
 }  // namespace mod_Outline

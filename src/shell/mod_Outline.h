@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/Gdi.h"
@@ -22,14 +23,18 @@ std::vector<Run> ScanRuns(const std::vector<std::uint32_t>& pixels, int width, i
                           std::uint32_t transparent);
 
 // The runs of the box's image, its pixels read a band of rows at a time (a
-// few platform calls in all, rather than one per pixel); transparent is in
-// the pixels' DIB order, 0x00RRGGBB.
-std::vector<Run> ScanBox(toolkit::PictureBox& box, std::uint32_t transparent);
+// few platform calls in all, rather than one per pixel). A transparent colour
+// (a colour reference) below 1 means none is given: it becomes the colour of
+// the top-left pixel, read with the rest, and the caller's variable receives
+// it. A band that cannot be read adds no runs and the scan goes on; nothing
+// when no pixel could be read at all (or not the top-left one that was
+// needed).
+std::optional<std::vector<Run>> ScanBox(toolkit::PictureBox& box, std::int32_t& transparentColour);
 
-// The region of every run of the mask box's image, built in one call. A
-// transparent colour below 1 means none is given: it becomes the colour of
-// the top-left pixel, and the caller's variable receives it. The region is
-// the caller's (SetWindowRgn hands it to the system).
+// The region of every run of the mask box's image, built in one call, with
+// the transparent colour as for ScanBox. The region is the caller's
+// (SetWindowRgn hands it to the system); 0 when the image could not be read,
+// so that the window keeps its rectangle rather than an empty shape.
 win::HRGN CreateSkinRegion(toolkit::PictureBox& maskBox, std::int32_t& transparentColour);
 
 }  // namespace mod_Outline

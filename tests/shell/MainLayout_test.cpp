@@ -3,6 +3,7 @@
 // their saved properties.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "support/sim/ProgramFixture.h"
@@ -45,6 +46,43 @@ TEST_F(MainLayout, TheWindowTakesTheRoundedShapeOfItsMask) {
   EXPECT_EQ(Main().picSkinMask->Width(), 600) << "the mask box took its picture's size";
   EXPECT_EQ(Main().picSkinMask->Height(), 550);
   EXPECT_GE(Main().picSkinMask->Top(), 548) << "below the client area, never seen";
+}
+
+TEST(WindowShape, ComesFromTheMasksOwnPixelsAndNeverMakesTheWindowInvisible) {
+  const ui::Image mask = Asset(ui::assets::kSkinMask);
+  struct Case {
+    const char* name;
+    int displayBitsPerPixel;
+    std::function<bool(win::UINT)> refuse;
+    bool shaped;
+    int unreadFrom, unreadTo;  // rows whose band could not be read
+  };
+  const Case cases[] = {
+      {"a 16-bit display, where a pixel read through a DC is rounded", 16, nullptr, true, 0, 0},
+      {"one band of the mask unreadable", 32, [](win::UINT top) { return top == 32; }, true, 32,
+       48},
+      {"no band readable", 32, [](win::UINT) { return true; }, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    testing_support::SimWorld world;
+    world.gdi.displayBitsPerPixel = c.displayBitsPerPixel;
+    world.gdi.refuseGetDIBits = c.refuse;
+    frmMain window;
+    ASSERT_TRUE(window.Start());
+    const sim::SimRegion* shape = world.gdi.WindowRegion(window.form.hWnd());
+    if (!c.shaped) {
+      EXPECT_EQ(shape, nullptr) << c.name << ": the window stays rectangular";
+      continue;
+    }
+    ASSERT_NE(shape, nullptr) << c.name;
+    for (int y = 0; y < mask.height; ++y) {
+      const bool unread = y >= c.unreadFrom && y < c.unreadTo;
+      for (int x = 0; x < mask.width; ++x) {
+        ASSERT_EQ(shape->Contains(x, y), !unread && mask.At(x, y) == 0)
+            << c.name << " " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST_F(MainLayout, SkinnedButtonsAreRestoredFromTheirSavedProperties) {

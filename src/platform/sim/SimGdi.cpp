@@ -365,6 +365,7 @@ int SimGdi::GetDIBits(win::HDC dc, win::HBITMAP handle, win::UINT startScan, win
   Object* object = Find(handle);
   if (dc != 0 && FindDc(dc) == nullptr) return 0;
   if (object == nullptr || object->kind != Kind::Bitmap || object->selections > 0) return 0;
+  if (refuseGetDIBits && refuseGetDIBits(startScan)) return 0;
   const Bitmap& bitmap = object->bitmap;
   int copied = 0;
   for (win::UINT row = startScan; row < startScan + scanLines; ++row) {
@@ -444,6 +445,7 @@ win::COLORREF SimGdi::GetPixel(win::HDC dc, int x, int y) {
   if (bitmap == nullptr || !bitmap->Contains(x, y)) return win::CLR_INVALID;
   const win::COLORREF value = bitmap->pixels[static_cast<std::size_t>(y) * bitmap->width + x];
   if (bitmap->bitsPerPixel == 1) return value ? 0xFFFFFF : 0;
+  if (displayBitsPerPixel == 16) return value & 0xF8FCF8;
   return value;
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -136,6 +137,13 @@ class SimGdi final : public platform::Gdi {
 
   // Replaces a system colour (tests of colour resolution).
   void SetSysColor(int index, win::COLORREF color) { sysColors_.at(index) = color; }
+
+  // A display of 16 bits per pixel (5-6-5): GetPixel reports the colour as
+  // the display shows it, each channel cut to its bits, while GetDIBits
+  // keeps a bitmap's own pixels. Two reads of one image can then disagree.
+  int displayBitsPerPixel = 32;
+  // GetDIBits fails (answers 0) for the reads this says so of, by first scan.
+  std::function<bool(win::UINT startScan)> refuseGetDIBits;
 
  private:
   struct Bitmap {
