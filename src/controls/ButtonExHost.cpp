@@ -11,15 +11,18 @@
 namespace controls {
 namespace {
 
-// Placement belongs to the container, not to the control's bag.
+// Placement, visibility and the accessible name belong to the container's
+// site, not to the control's bag. Enabled is the control's own property.
 constexpr std::array<std::string_view, 7> kContainerKeys = {
-    "Left", "Top", "Width", "Height", "TabIndex", "Visible", "Enabled"};
+    "Left", "Top", "Width", "Height", "TabIndex", "Visible", "AccessibleName"};
 
 bool IsContainerKey(std::string_view key) {
   for (std::string_view own : kContainerKeys) {
     if (own.size() == key.size() &&
-        std::equal(own.begin(), own.end(), key.begin(),
-                   [](char a, char b) { return std::tolower(a) == std::tolower(b); })) {
+        std::equal(own.begin(), own.end(), key.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) ==
+                 std::tolower(static_cast<unsigned char>(b));
+        })) {
       return true;
     }
   }
@@ -72,6 +75,10 @@ void ButtonExHost::Create(toolkit::Form& parent, const toolkit::LayoutNode& node
   surface.SetAmbientDisplayAsDefault(false);
   // The container's saved size replaces the size every new control starts with.
   surface.Move(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
+  surface.SetVisible(spec.visible);
+  // A screen reader names the control by its window's text; the face shows
+  // no text of the window's own, so the caption and the pictures stay as saved.
+  surface.SetWindowText(node.Text("AccessibleName"));
   button_->ReadProperties(BagFromLayout(node));
   button_->Click = [this] {
     if (Click) Click();

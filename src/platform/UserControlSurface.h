@@ -136,6 +136,13 @@ class UserControlSurface {
   virtual void SetHeight(double twips) = 0;
   virtual int ScaleWidth() const = 0;
   virtual int ScaleHeight() const = 0;
+  // The site window as the container sees it: shown or hidden (a hidden
+  // surface receives no input), and its text, which nothing draws (the control
+  // paints its own face) but which names the control to assistive technology.
+  virtual bool Visible() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual std::string WindowText() const = 0;
+  virtual void SetWindowText(const std::string& text) = 0;
   // Position and size in pixels of the container's client area.
   virtual int Left() const = 0;
   virtual int Top() const = 0;

@@ -47,6 +47,16 @@ void UserControlSurfaceBase::Cls() {
   InvalidateWindow();
 }
 
+void UserControlSurfaceBase::SetVisible(bool visible) {
+  visible_ = visible;
+  ShowSiteWindow(visible);
+}
+
+void UserControlSurfaceBase::SetWindowText(const std::string& text) {
+  windowText_ = text;
+  SetSiteWindowText(text);
+}
+
 void UserControlSurfaceBase::SetEnabled(bool enabled) {
   enabled_ = enabled;
   EnableWindow(enabled);

@@ -53,6 +53,10 @@ class UserControlSurfaceBase : public UserControlSurface {
   void SetHeight(double twips) override;
   int ScaleWidth() const override { return image_.Width(); }
   int ScaleHeight() const override { return image_.Height(); }
+  bool Visible() const override { return visible_; }
+  void SetVisible(bool visible) override;
+  std::string WindowText() const override { return windowText_; }
+  void SetWindowText(const std::string& text) override;
   int Left() const override { return left_; }
   int Top() const override { return top_; }
   void Move(int left, int top, int width, int height) override;
@@ -76,6 +80,8 @@ class UserControlSurfaceBase : public UserControlSurface {
   virtual void ResizeWindow(int width, int height) = 0;
   virtual void MoveWindow(int left, int top) = 0;
   virtual void EnableWindow(bool enabled) = 0;
+  virtual void ShowSiteWindow(bool visible) = 0;
+  virtual void SetSiteWindowText(const std::string& text) = 0;
   virtual void InvalidateWindow() = 0;
   virtual void AcceptDrops(bool accept) = 0;
 
@@ -96,6 +102,8 @@ class UserControlSurfaceBase : public UserControlSurface {
   std::int16_t mousePointer_ = kPointerDefault;
   PicturePtr mouseIcon_;
   bool enabled_ = true;
+  bool visible_ = true;
+  std::string windowText_;
   bool rightToLeft_ = false;
   int oleDropMode_ = 0;
   int left_;

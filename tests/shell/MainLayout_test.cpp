@@ -115,6 +115,21 @@ TEST_F(MainLayout, SkinnedButtonsAreRestoredFromTheirSavedProperties) {
   }
 }
 
+TEST_F(MainLayout, TheSkinnedButtonsAreNamedForAssistiveTechnology) {
+  struct Case {
+    const controls::ButtonExHost& button;
+    const char* name;
+  };
+  for (const Case& c : {Case{Main().btnOK, "OK"}, Case{Main().btnCancel, "Cancel"},
+                        Case{Main().btnApply, "Apply"}, Case{Main().btnMin, "Minimize"},
+                        Case{Main().btnClose, "Close"}, Case{Main().btnHomepage, "Home page"}}) {
+    sim::SimUserControlSurface* site = world_.desktop.Surface(c.button.hWnd());
+    ASSERT_NE(site, nullptr) << c.name;
+    EXPECT_EQ(site->WindowText(), c.name);
+    EXPECT_EQ(c.button.Button().Caption(), "") << "nothing of the name is drawn: " << c.name;
+  }
+}
+
 TEST_F(MainLayout, AButtonShowsItsPictureAtItsCorner) {
   // OK's picture is cut a pixel above and left of its button and drawn at the
   // button's corner; inside the button it must be the picture's own pixels.

@@ -44,38 +44,38 @@ void SimUserControlSurface::OLEDrag() {
 }
 
 void SimUserControlSurface::MouseDown(int button, int shift, float x, float y) {
-  if (Enabled() && Events() != nullptr) Events()->OnMouseDown(button, shift, x, y);
+  if (Listening()) Events()->OnMouseDown(button, shift, x, y);
 }
 
 void SimUserControlSurface::MouseMove(int button, int shift, float x, float y) {
-  if (Enabled() && Events() != nullptr) Events()->OnMouseMove(button, shift, x, y);
+  if (Listening()) Events()->OnMouseMove(button, shift, x, y);
 }
 
 void SimUserControlSurface::MouseUp(int button, int shift, float x, float y) {
-  if (Enabled() && Events() != nullptr) Events()->OnMouseUp(button, shift, x, y);
+  if (Listening()) Events()->OnMouseUp(button, shift, x, y);
 }
 
 void SimUserControlSurface::Click() {
-  if (Enabled() && Events() != nullptr) Events()->OnClick();
+  if (Listening()) Events()->OnClick();
 }
 
 std::int16_t SimUserControlSurface::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-  if (Enabled() && Events() != nullptr) Events()->OnKeyDown(keyCode, shift);
+  if (Listening()) Events()->OnKeyDown(keyCode, shift);
   return keyCode;
 }
 
 std::int16_t SimUserControlSurface::KeyPress(std::int16_t keyAscii) {
-  if (Enabled() && Events() != nullptr) Events()->OnKeyPress(keyAscii);
+  if (Listening()) Events()->OnKeyPress(keyAscii);
   return keyAscii;
 }
 
 std::int16_t SimUserControlSurface::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-  if (Enabled() && Events() != nullptr) Events()->OnKeyUp(keyCode, shift);
+  if (Listening()) Events()->OnKeyUp(keyCode, shift);
   return keyCode;
 }
 
 void SimUserControlSurface::GotFocus() {
-  if (Enabled() && Events() != nullptr) Events()->OnGotFocus();
+  if (Listening()) Events()->OnGotFocus();
 }
 
 void SimUserControlSurface::LostFocus() {
@@ -83,7 +83,7 @@ void SimUserControlSurface::LostFocus() {
 }
 
 bool SimUserControlSurface::PressAccessKey(char key) {
-  if (!Enabled() || Events() == nullptr) return false;
+  if (!Listening()) return false;
   for (char accessKey : AccessKeys()) {
     if (std::toupper(static_cast<unsigned char>(accessKey)) ==
         std::toupper(static_cast<unsigned char>(key))) {
@@ -96,7 +96,7 @@ bool SimUserControlSurface::PressAccessKey(char key) {
 
 std::int32_t SimUserControlSurface::DragOver(platform::DataObject& data, std::int32_t effect,
                                              std::int16_t state, float x, float y) {
-  if (!acceptsDrops_ || !Enabled() || Events() == nullptr) return win::DROPEFFECT_NONE;
+  if (!acceptsDrops_ || !Listening()) return win::DROPEFFECT_NONE;
   std::int16_t button = platform::kLeftButton, shift = 0;
   Events()->OnOLEDragOver(data, effect, button, shift, x, y, state);
   return effect;
@@ -104,7 +104,7 @@ std::int32_t SimUserControlSurface::DragOver(platform::DataObject& data, std::in
 
 std::int32_t SimUserControlSurface::DragDrop(platform::DataObject& data, std::int32_t effect,
                                              float x, float y) {
-  if (!acceptsDrops_ || !Enabled() || Events() == nullptr) return win::DROPEFFECT_NONE;
+  if (!acceptsDrops_ || !Listening()) return win::DROPEFFECT_NONE;
   std::int16_t button = platform::kLeftButton, shift = 0;
   Events()->OnOLEDragDrop(data, effect, button, shift, x, y);
   return effect;

@@ -28,7 +28,8 @@ class SimUserControlSurface final : public platform::UserControlSurfaceBase {
   void Refresh() override { ++refreshes_; }
   void OLEDrag() override;
 
-  // --- input, as the platform delivers it: nothing reaches a disabled surface ---
+  // --- input, as the platform delivers it: nothing reaches a disabled or
+  // hidden surface ---
   void MouseDown(int button, int shift, float x, float y);
   void MouseMove(int button, int shift, float x, float y);
   void MouseUp(int button, int shift, float x, float y);
@@ -67,10 +68,15 @@ class SimUserControlSurface final : public platform::UserControlSurfaceBase {
   void ResizeWindow(int width, int height) override { Sized(width, height); }
   void MoveWindow(int /*left*/, int /*top*/) override {}
   void EnableWindow(bool /*enabled*/) override {}
+  void ShowSiteWindow(bool /*visible*/) override {}
+  void SetSiteWindowText(const std::string& /*text*/) override {}
   void InvalidateWindow() override {}
   void AcceptDrops(bool accept) override { acceptsDrops_ = accept; }
 
  private:
+  // Input reaches the control only while the window is enabled and shown.
+  bool Listening() const { return Enabled() && Visible() && Events() != nullptr; }
+
   SimDesktop& desktop_;
   win::HWND hwnd_;
   win::HWND parent_;

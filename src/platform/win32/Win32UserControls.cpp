@@ -299,6 +299,12 @@ class Win32Surface final : public platform::UserControlSurfaceBase, private Wind
     ::SetWindowPos(Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   void EnableWindow(bool enabled) override { ::EnableWindow(Hwnd(), enabled ? TRUE : FALSE); }
+  void ShowSiteWindow(bool visible) override {
+    ::ShowWindow(Hwnd(), visible ? SW_SHOWNA : SW_HIDE);
+  }
+  void SetSiteWindowText(const std::string& text) override {
+    ::SetWindowTextA(Hwnd(), text.c_str());
+  }
   void InvalidateWindow() override { ::InvalidateRect(Hwnd(), nullptr, FALSE); }
   void AcceptDrops(bool accept) override {
     if (accept && dropTarget_ == nullptr) {
