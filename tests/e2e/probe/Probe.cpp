@@ -22,6 +22,8 @@
 //                                key and mouse-button message it receives
 //                                ("keydown a6", "xbuttondown 1", "mbuttonup")
 //                                until the time is up
+//   probe children               the class and text of each child window of the
+//                                program's window, one "class|text" a line
 //   probe processes NAME         the number of running processes of that
 //                                program file name
 #include <windows.h>
@@ -116,6 +118,22 @@ BOOL CALLBACK ListMenu(HWND window, LPARAM) {
   }
   std::printf("\n");
   return TRUE;
+}
+
+BOOL CALLBACK ListChild(HWND window, LPARAM) {
+  char className[128] = "";
+  char text[256] = "";
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, text, sizeof text);
+  std::printf("%s|%s\n", className, text);
+  return TRUE;
+}
+
+int Children() {
+  HWND window = MainWindow();
+  if (window == nullptr) return 1;
+  EnumChildWindows(window, ListChild, 0);
+  return 0;
 }
 
 BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
@@ -283,12 +301,13 @@ int main(int argc, char** argv) {
   }
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
   if (command == "toplevel") return EnumWindows(ListTopLevel, 0) ? 0 : 1;
+  if (command == "children") return Children();
   if (command == "cursor") return Cursor();
   if (command == "watch" && argc > 2) return Watch(std::atoi(argv[2]));
   if (command == "processes" && argc > 2) return Processes(argv[2]);
   std::fprintf(stderr,
                "usage: probe params|set-dblclick N|set-wheel N|set-speed N|swap 0|1|"
-               "windows TITLE|answer TITLE ID|post MSG W L|menus|toplevel|cursor|"
+               "windows TITLE|answer TITLE ID|post MSG W L|menus|toplevel|children|cursor|"
                "watch SECONDS|processes NAME\n");
   return 2;
 }
