@@ -1,0 +1,158 @@
+// What a start costs the user: the real program against a minimal window
+// program of the project's own, each launched the same way, in alternating
+// rounds of one run. For each launch: the time from CreateProcess until its
+// window is visible, and the working set 1.5 s later; for the real program
+// also a second start while it runs, from CreateProcess to its exit. Prints
+// the medians and the ratios to the minimal program's.
+//
+//   Startup_bench.exe [rounds]      (run under Wine: tools/wine-run)
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+// psapi.h builds on windows.h.
+#include <psapi.h>
+
+namespace {
+
+struct Candidate {
+  const char* name;
+  std::string commandLine;
+  const char* windowClass;
+  std::vector<double> startMs;
+  std::vector<double> workingSetMb;
+};
+
+double Now() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / frequency;
+}
+
+struct Search {
+  DWORD process;
+  const char* windowClass;
+  HWND found;
+};
+
+BOOL CALLBACK FindVisible(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  char className[64] = "";
+  ::GetClassNameA(window, className, sizeof className);
+  if (owner != search->process || std::string(className) != search->windowClass ||
+      !::IsWindowVisible(window)) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+PROCESS_INFORMATION Launch(const std::string& commandLine) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string line = commandLine;
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+    std::fprintf(stderr, "cannot start %s (error %lu)\n", commandLine.c_str(), ::GetLastError());
+    std::exit(2);
+  }
+  return process;
+}
+
+// Launches the candidate, waits for its visible window, then measures its
+// working set after 1.5 s. Leaves the process running.
+PROCESS_INFORMATION Measure(Candidate& candidate) {
+  const double start = Now();
+  PROCESS_INFORMATION process = Launch(candidate.commandLine);
+  Search search{process.dwProcessId, candidate.windowClass, nullptr};
+  while (search.found == nullptr) {
+    if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) {
+      std::fprintf(stderr, "%s ended before showing its window\n", candidate.name);
+      std::exit(2);
+    }
+    ::EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+  }
+  candidate.startMs.push_back(Now() - start);
+  ::Sleep(1500);
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  ::GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+  candidate.workingSetMb.push_back(static_cast<double>(memory.WorkingSetSize) / (1024.0 * 1024.0));
+  return process;
+}
+
+void End(PROCESS_INFORMATION& process) {
+  ::TerminateProcess(process.hProcess, 0);
+  ::WaitForSingleObject(process.hProcess, 10000);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+std::string Beside(const char* name) {
+  char path[MAX_PATH];
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  folder.resize(folder.find_last_of("\\/") + 1);
+  return "\"" + folder + name + "\"";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  // The program sits two folders up, at the top of the build.
+  std::vector<Candidate> candidates = {
+      {"minimal window", Beside("MinimalWindow.exe"), "KVMinimalWindow", {}, {}},
+      {"minimal + ole32, shell32, comctl32",
+       Beside("MinimalWindow.exe") + " --libraries",
+       "KVMinimalWindow",
+       {},
+       {}},
+      {"KV3050PSetup", Beside("..\\..\\KV3050PSetup.exe"), "KV3050PSetupForm", {}, {}},
+  };
+  std::vector<double> secondCopyMs;
+  for (int round = 0; round < rounds; ++round) {
+    for (Candidate& candidate : candidates) {
+      PROCESS_INFORMATION process = Measure(candidate);
+      if (&candidate == &candidates.back()) {
+        // A second start wakes the first and ends: its whole life.
+        const double start = Now();
+        PROCESS_INFORMATION second = Launch(candidate.commandLine);
+        ::WaitForSingleObject(second.hProcess, 30000);
+        secondCopyMs.push_back(Now() - start);
+        End(second);
+      }
+      End(process);
+    }
+  }
+  const double baseStart = Median(candidates[0].startMs);
+  const double baseMemory = Median(candidates[0].workingSetMb);
+  std::printf("%-36s %12s %14s\n", "median of runs", "start-up ms", "working set MB");
+  for (const Candidate& candidate : candidates) {
+    std::printf("%-36s %12.1f %14.1f\n", candidate.name, Median(candidate.startMs),
+                Median(candidate.workingSetMb));
+  }
+  std::printf("%-36s %12.1f\n", "KV3050PSetup as a second copy", Median(secondCopyMs));
+  std::printf(
+      "start-up ratio %.2f (goal <= 1.3), working-set ratio %.2f (goal <= 1.5), "
+      "second-copy ratio %.2f (goal <= 1.3)\n",
+      Median(candidates.back().startMs) / baseStart,
+      Median(candidates.back().workingSetMb) / baseMemory, Median(secondCopyMs) / baseStart);
+  return 0;
+}
