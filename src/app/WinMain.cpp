@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/Services.h"
-#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32Gdi.h"
+#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
@@ -13,13 +13,11 @@
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32UserControls.h"
 #include "platform/win32/Win32Windowing.h"
 #include "shell/frmMain.h"
-#include "platform/win32/Win32UserControls.h"
 
 #include <windows.h>
-// ole2.h builds on windows.h.
-#include <ole2.h>
 
 namespace {
 
@@ -68,8 +66,6 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   platform::Install<platform::Pointer> usePointer(pointer);
   platform::Install<platform::UserControls> useUserControls(userControls);
 
-  // Drag and drop from the skinned buttons needs OLE on the UI thread.
-  const bool ole = SUCCEEDED(::OleInitialize(nullptr));
   int result = 0;
   try {
     frmMain window;
@@ -79,6 +75,5 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     ::MessageBoxA(nullptr, error.what(), kAppTitle, MB_OK | MB_ICONERROR);
     result = 1;
   }
-  if (ole) ::OleUninitialize();
   return result;
 }

@@ -19,7 +19,6 @@
 #include "platform/win32/Win32WindowBase.h"
 #include "toolkit/Timer.h"
 
-#include <ole2.h>
 #include <windows.h>
 
 namespace {
@@ -323,7 +322,6 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE, LPSTR commandLine, int) {
   platform::Install<platform::UserControls> useUserControls(userControls);
   if (std::strstr(commandLine, "--timer-period") != nullptr) return MeasureTimerPeriod();
 
-  ::OleInitialize(nullptr);
   int result = 0;
   {
     DemoWindow demo;
@@ -339,6 +337,5 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE, LPSTR commandLine, int) {
     }
     result = static_cast<int>(message.wParam);
   }
-  ::OleUninitialize();
   return result;
 }

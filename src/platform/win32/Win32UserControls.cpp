@@ -235,8 +235,8 @@ std::set<class Win32Surface*>& LiveSurfaces() {
 
 class Win32Surface final : public platform::UserControlSurfaceBase, private WindowBase {
  public:
-  Win32Surface(win::HWND parent, int left, int top, int width, int height)
-      : UserControlSurfaceBase(left, top, width, height) {
+  Win32Surface(OleSession& ole, win::HWND parent, int left, int top, int width, int height)
+      : UserControlSurfaceBase(left, top, width, height), ole_(ole) {
     WNDCLASSEXA windowClass{};
     windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
@@ -264,7 +264,7 @@ class Win32Surface final : public platform::UserControlSurfaceBase, private Wind
     std::int32_t allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     events->OnOLEStartDrag(data, allowed);
     std::int32_t effect = DROPEFFECT_NONE;
-    if (allowed != 0 && !data.Formats().empty()) {
+    if (allowed != 0 && !data.Formats().empty() && ole_.Ensure()) {
       auto* source = new DataObjectImpl(data, events);
       auto* feedback = new DropSourceImpl(events);
       DWORD result = DROPEFFECT_NONE;
@@ -308,8 +308,8 @@ class Win32Surface final : public platform::UserControlSurfaceBase, private Wind
   void InvalidateWindow() override { ::InvalidateRect(Hwnd(), nullptr, FALSE); }
   void AcceptDrops(bool accept) override {
     if (accept && dropTarget_ == nullptr) {
+      if (!ole_.Ensure()) return;  // without OLE the site takes no drops
       dropTarget_ = new DropTargetImpl(*this);
-      // Fails without OleInitialize on this thread; the site then takes no drops.
       if (FAILED(::RegisterDragDrop(Hwnd(), dropTarget_))) {
         dropTarget_->Release();
         dropTarget_ = nullptr;
@@ -432,6 +432,7 @@ class Win32Surface final : public platform::UserControlSurfaceBase, private Wind
     return inside;
   }
 
+  OleSession& ole_;
   bool clickArmed_ = false;
   DropTargetImpl* dropTarget_ = nullptr;
 };
@@ -470,7 +471,19 @@ HRESULT DropTargetImpl::Drop(IDataObject* data, DWORD keys, POINTL at, DWORD* ef
 std::unique_ptr<platform::UserControlSurface> Win32UserControls::Create(win::HWND parent, int left,
                                                                         int top, int width,
                                                                         int height) {
-  return std::make_unique<Win32Surface>(parent, left, top, width, height);
+  return std::make_unique<Win32Surface>(ole_, parent, left, top, width, height);
+}
+
+OleSession::~OleSession() {
+  if (started_) ::OleUninitialize();
+}
+
+bool OleSession::Ensure() {
+  if (!tried_) {
+    tried_ = true;
+    started_ = SUCCEEDED(::OleInitialize(nullptr));
+  }
+  return started_;
 }
 
 bool Win32UserControls::TranslateAccessKey(win::HWND window, win::UINT message,
