@@ -1,8 +1,11 @@
 #include "toolkit/Pictures.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <span>
 
+#include "platform/Gdi.h"
 #include "platform/PixelRuns.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
@@ -11,14 +14,16 @@
 
 namespace toolkit {
 
-platform::PicturePtr PictureOf(const ui::Image& image) {
+platform::PicturePtr PictureOf(ui::Image image) {
   // Decoded pixels are colour references (0x00BBGGRR); a DIB holds 0x00RRGGBB.
-  std::vector<std::uint32_t> pixels(image.pixels.size());
-  std::transform(image.pixels.begin(), image.pixels.end(), pixels.begin(), platform::SwapRedBlue);
-  return platform::Picture::FromPixels(image.width, image.height, pixels);
+  std::transform(image.pixels.begin(), image.pixels.end(), image.pixels.begin(),
+                 platform::SwapRedBlue);
+  return platform::Picture::FromPixels(image.width, image.height, image.pixels);
 }
 
-platform::PicturePtr LoadPicture(const std::string& resourceName) {
+namespace {
+
+platform::PicturePtr MakePicture(const std::string& resourceName) {
   const auto asset = std::find_if(ui::assets::kAll.begin(), ui::assets::kAll.end(),
                                   [&](const auto& a) { return resourceName == a.resource; });
   if (asset == ui::assets::kAll.end()) return platform::Picture::Empty();
@@ -46,6 +51,30 @@ platform::PicturePtr LoadPicture(const std::string& resourceName) {
   } catch (const ui::BitmapError&) {
     return platform::Picture::Empty();
   }
+}
+
+// The pictures made so far, by resource name, with the GDI that holds their
+// handles (a test's world may end and another begin).
+struct Made {
+  const platform::Gdi* gdi = nullptr;
+  std::weak_ptr<platform::Picture> picture;
+};
+std::map<std::string, Made>& MadePictures() {
+  static std::map<std::string, Made> made;
+  return made;
+}
+
+}  // namespace
+
+platform::PicturePtr LoadPicture(const std::string& resourceName) {
+  const platform::Gdi* gdi = &platform::Use<platform::Gdi>();
+  Made& made = MadePictures()[resourceName];
+  if (made.gdi == gdi) {
+    if (platform::PicturePtr shared = made.picture.lock()) return shared;
+  }
+  platform::PicturePtr picture = MakePicture(resourceName);
+  made = Made{gdi, picture};
+  return picture;
 }
 
 platform::PicturePtr LoadLayoutPicture(const std::string& value) {

@@ -1,5 +1,6 @@
 #include "ui/BitmapFile.h"
 
+#include <array>
 #include <bit>
 #include <cstdlib>
 #include <fstream>
@@ -75,6 +76,9 @@ struct Channel {
   std::uint32_t mask = 0;
   int shift = 0;
   int bits = 0;
+  // The widened value of each channel value of up to 8 bits, worked out once
+  // rather than for every pixel.
+  std::array<std::uint8_t, 256> widened{};
 
   static Channel From(std::uint32_t mask, const char* name) {
     Channel c;
@@ -85,18 +89,22 @@ struct Channel {
     if ((mask >> c.shift) != (std::uint32_t{0xFFFFFFFF} >> (32 - c.bits))) {
       Fail(std::string("the ") + name + " colour mask is not one run of bits");
     }
+    if (c.bits < 8) {
+      for (std::uint32_t v = 0; v < (std::uint32_t{1} << c.bits); ++v) {
+        std::uint32_t out = 0;
+        int filled = 0;
+        while (filled < 8) {
+          out = (out << c.bits) | v;
+          filled += c.bits;
+        }
+        c.widened[v] = static_cast<std::uint8_t>(out >> (filled - 8));
+      }
+    }
     return c;
   }
   std::uint32_t Expand(std::uint32_t pixel) const {
     const std::uint32_t v = (pixel & mask) >> shift;
-    if (bits >= 8) return v >> (bits - 8);
-    std::uint32_t out = 0;
-    int filled = 0;
-    while (filled < 8) {
-      out = (out << bits) | v;
-      filled += bits;
-    }
-    return out >> (filled - 8);
+    return bits >= 8 ? v >> (bits - 8) : widened[v];
   }
 };
 
