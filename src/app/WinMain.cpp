@@ -4,18 +4,20 @@
 #include <string>
 
 #include "platform/Services.h"
-#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32Gdi.h"
+#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Session.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Threads.h"
 #include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32UserControls.h"
 #include "platform/win32/Win32Windowing.h"
 #include "shell/frmMain.h"
-#include "platform/win32/Win32UserControls.h"
 
 #include <windows.h>
 // ole2.h builds on windows.h.
@@ -55,6 +57,9 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   win32::Win32Gdi gdi;
   win32::Win32Pointer pointer;
   win32::Win32UserControls userControls;
+  win32::Win32Session session;
+  // After the services its threads use, so it waits for them before those go.
+  win32::Win32Threads threads;
   platform::Install<platform::Registry> useRegistry(registry);
   platform::Install<platform::MouseParams> useMouseParams(mouseParams);
   platform::Install<platform::Screen> useScreen(screen);
@@ -67,6 +72,8 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   platform::Install<platform::Gdi> useGdi(gdi);
   platform::Install<platform::Pointer> usePointer(pointer);
   platform::Install<platform::UserControls> useUserControls(userControls);
+  platform::Install<platform::Session> useSession(session);
+  platform::Install<platform::Threads> useThreads(threads);
 
   // Drag and drop from the skinned buttons needs OLE on the UI thread.
   const bool ole = SUCCEEDED(::OleInitialize(nullptr));
