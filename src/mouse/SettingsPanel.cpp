@@ -39,9 +39,17 @@ int ScrollLinesFromStored(std::string_view stored) {
 }
 
 SettingsPanel::SettingsPanel(const Controls& controls, std::function<bool()> activated,
-                             std::function<void(const std::string&)> message)
-    : c_(controls), activated_(std::move(activated)), message_(std::move(message)) {
+                             std::function<void(const std::string&)> message, ButtonChoices chosen)
+    : c_(controls),
+      activated_(std::move(activated)),
+      message_(std::move(message)),
+      chosen_(std::move(chosen)) {
   c_.cmbLButton.Click = [this] { ApplyPrimaryButton(); };
+  for (toolkit::ComboBox* box : {&c_.cmbWButton, &c_.cmbXButton1, &c_.cmbXButton2}) {
+    box->Click = [this] {
+      if (chosen_) chosen_(c_.cmbWButton.Text(), c_.cmbXButton1.Text(), c_.cmbXButton2.Text());
+    };
+  }
   c_.scrSpeed.Change = [this] { scrSpeed_Change(); };
   c_.scrClickSpeed.Change = [this] { scrClickSpeed_Change(); };
   c_.scrWheelScroll.Change = [this] { scrWheelScroll_Change(); };

@@ -37,10 +37,16 @@ class SettingsPanel {
     toolkit::ScrollBar& scrWheelScroll;
   };
 
+  // The texts cmbWButton, cmbXButton1 and cmbXButton2 show, in that order.
+  using ButtonChoices = std::function<void(
+      const std::string& wheelButton, const std::string& xButton1, const std::string& xButton2)>;
+
   // activated: whether the window has had its first activation (messages are
-  // shown only then); message: shows an OK message box.
+  // shown only then); message: shows an OK message box; chosen: runs with the
+  // three button choices whenever one of their boxes is clicked, by the user
+  // or by code, so a choice counts before it is stored.
   SettingsPanel(const Controls& controls, std::function<bool()> activated,
-                std::function<void(const std::string&)> message);
+                std::function<void(const std::string&)> message, ButtonChoices chosen);
 
   // Run once by start-up.
   void Fill(const StoredChoices& stored);
@@ -60,4 +66,5 @@ class SettingsPanel {
   Controls c_;
   std::function<bool()> activated_;
   std::function<void(const std::string&)> message_;
+  ButtonChoices chosen_;
 };

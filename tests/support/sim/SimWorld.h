@@ -22,7 +22,6 @@ namespace testing_support {
 // One program runs in a world at a time; it ends with the world.
 struct SimWorld {
   SimWorld();
-  ~SimWorld();
   SimWorld(const SimWorld&) = delete;
   SimWorld& operator=(const SimWorld&) = delete;
 
