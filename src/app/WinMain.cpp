@@ -11,7 +11,9 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Session.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Threads.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32UserControls.h"
 #include "platform/win32/Win32Windowing.h"
@@ -53,6 +55,9 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   win32::Win32Gdi gdi;
   win32::Win32Pointer pointer;
   win32::Win32UserControls userControls;
+  win32::Win32Session session;
+  // After the services its threads use, so it waits for them before those go.
+  win32::Win32Threads threads;
   platform::Install<platform::Registry> useRegistry(registry);
   platform::Install<platform::MouseParams> useMouseParams(mouseParams);
   platform::Install<platform::Screen> useScreen(screen);
@@ -65,6 +70,8 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   platform::Install<platform::Gdi> useGdi(gdi);
   platform::Install<platform::Pointer> usePointer(pointer);
   platform::Install<platform::UserControls> useUserControls(userControls);
+  platform::Install<platform::Session> useSession(session);
+  platform::Install<platform::Threads> useThreads(threads);
 
   int result = 0;
   try {

@@ -40,12 +40,18 @@ int ScrollLinesFromStored(std::string_view stored) {
 
 SettingsPanel::SettingsPanel(const Controls& controls, std::function<bool()> activated,
                              std::function<void(const std::string&)> message,
-                             std::function<void(std::function<void()>)> later)
+                             std::function<void(std::function<void()>)> later, ButtonChoices chosen)
     : c_(controls),
       activated_(std::move(activated)),
       message_(std::move(message)),
-      later_(std::move(later)) {
+      later_(std::move(later)),
+      chosen_(std::move(chosen)) {
   c_.cmbLButton.Click = [this] { ApplyPrimaryButton(); };
+  for (toolkit::ComboBox* box : {&c_.cmbWButton, &c_.cmbXButton1, &c_.cmbXButton2}) {
+    box->Click = [this] {
+      if (chosen_) chosen_(c_.cmbWButton.Text(), c_.cmbXButton1.Text(), c_.cmbXButton2.Text());
+    };
+  }
   c_.scrSpeed.Change = [this] { scrSpeed_Change(); };
   c_.scrSpeed.EndScroll = [this] { later_([this] { WarnAboutSpeed(); }); };
   c_.scrClickSpeed.Change = [this] { scrClickSpeed_Change(); };

@@ -37,12 +37,18 @@ class SettingsPanel {
     toolkit::ScrollBar& scrWheelScroll;
   };
 
+  // The texts cmbWButton, cmbXButton1 and cmbXButton2 show, in that order.
+  using ButtonChoices = std::function<void(
+      const std::string& wheelButton, const std::string& xButton1, const std::string& xButton2)>;
+
   // activated: whether the window has had its first activation (messages are
   // shown only then); message: shows an OK message box; later: runs work from
-  // the message loop once the message being handled has returned.
+  // the message loop once the message being handled has returned; chosen:
+  // runs with the three button choices whenever one of their boxes is
+  // clicked, by the user or by code, so a choice counts before it is stored.
   SettingsPanel(const Controls& controls, std::function<bool()> activated,
                 std::function<void(const std::string&)> message,
-                std::function<void(std::function<void()>)> later);
+                std::function<void(std::function<void()>)> later, ButtonChoices chosen);
 
   // Run once by start-up.
   void Fill(const StoredChoices& stored);
@@ -67,4 +73,5 @@ class SettingsPanel {
   std::function<void(const std::string&)> message_;
   std::function<void(std::function<void()>)> later_;
   bool speedWarningDue_ = false;
+  ButtonChoices chosen_;
 };

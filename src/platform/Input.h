@@ -23,7 +23,8 @@ constexpr UINT WM_MOUSEHWHEEL = 0x020E;
 constexpr WORD XBUTTON1 = 0x0001;
 constexpr WORD XBUTTON2 = 0x0002;
 
-// MSLLHOOKSTRUCT flags.
+// MSLLHOOKSTRUCT flags: the event was injected (SendInput, mouse_event), not
+// made by a device. The hook treats both alike.
 constexpr DWORD LLMHF_INJECTED = 0x00000001;
 
 // keybd_event flags.
@@ -42,9 +43,16 @@ struct MSLLHOOKSTRUCT {
   ULONG_PTR dwExtraInfo;
 };
 
-// A hook procedure as the portable code writes it. The backend calls it with
-// the platform's calling convention wherever that differs.
+// A hook procedure. On x86_64 this is the platform's own HOOKPROC: Windows has
+// one calling convention there, so the backend hands it over as it is.
 using HOOKPROC = LRESULT (*)(int nCode, WPARAM wParam, LPARAM lParam);
+
+// What GetLastInputInfo fills in: the tick count (milliseconds since the
+// system started, as GetTickCount) of the session's last input event.
+struct LASTINPUTINFO {
+  UINT cbSize;
+  DWORD dwTime;
+};
 
 }  // namespace win
 
@@ -67,6 +75,9 @@ class Input {
   // to the window with the keyboard focus.
   virtual void keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
                            win::ULONG_PTR dwExtraInfo) = 0;
+  // When the session last took input of any device, keyboard included. Fails
+  // unless cbSize is sizeof(LASTINPUTINFO).
+  virtual win::BOOL GetLastInputInfo(win::LASTINPUTINFO* info) = 0;
 };
 
 }  // namespace platform

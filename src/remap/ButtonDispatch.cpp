@@ -23,6 +23,13 @@ win::BYTE KeyFor(std::string_view choice) {
   return 0;
 }
 
+// The button no longer holds its key; the key goes up unless the other
+// button holds it too.
+void Release(std::size_t button, ButtonMemory& memory, std::vector<KeyStroke>& keys) {
+  const win::BYTE key = std::exchange(memory.keyDown[button], 0);
+  if (key != 0 && !memory.IsDown(key)) keys.push_back({key, true});
+}
+
 std::optional<Program> ProgramFor(std::string_view choice) {
   if (choice == choice::kIExplorer) return Program::IExplorer;
   if (choice == choice::kFileManager) return Program::FileManager;
@@ -55,20 +62,20 @@ Decision Decide(int nCode, win::WPARAM wParam, win::DWORD mouseData, const Choic
       const auto button = SideButton(mouseData);
       if (!button) break;
       const win::BYTE key = KeyFor(*button == 0 ? choices.XButton1 : choices.XButton2);
-      win::BYTE& down = memory.keyDown[*button];
       // A press whose release never came: let go of the key it left down.
-      if (down != 0 && down != key) decision.keys.push_back({down, true});
-      if (key != 0) decision.keys.push_back({key, false});
-      down = key;
+      Release(*button, memory, decision.keys);
+      if (key == 0) break;
+      // A key goes up before it goes down again, also when the other button
+      // holds it: each press is a press of its own.
+      if (memory.IsDown(key)) decision.keys.push_back({key, true});
+      decision.keys.push_back({key, false});
+      memory.keyDown[*button] = key;
       break;
     }
     case win::WM_XBUTTONUP: {
       decision.consume = true;
-      const auto button = SideButton(mouseData);
       // The key its own press sent, whatever the combo box says by now.
-      if (button && memory.keyDown[*button] != 0) {
-        decision.keys.push_back({std::exchange(memory.keyDown[*button], 0), true});
-      }
+      if (const auto button = SideButton(mouseData)) Release(*button, memory, decision.keys);
       break;
     }
     case win::WM_MBUTTONDOWN:

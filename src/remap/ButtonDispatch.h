@@ -41,6 +41,8 @@ struct ButtonMemory {
   std::array<win::BYTE, 2> keyDown{};
   // The wheel button's last press was consumed.
   bool wheelConsumed = false;
+  // Whether a side button holds this key down.
+  bool IsDown(win::BYTE key) const { return keyDown[0] == key || keyDown[1] == key; }
   bool operator==(const ButtonMemory&) const = default;
 };
 

@@ -1,62 +1,58 @@
 #include "remap/modHooking.h"
 
 #include <cstring>
-#include <string_view>
 
 #include "platform/Services.h"
-#include "platform/Shell.h"
-#include "shell/frmMain.h"
+#include "platform/ShellStart.h"
+#include "remap/clsMouseEvents.h"
 
 namespace modHooking {
 namespace {
 
-std::string_view TextOf(const toolkit::ComboBox& box) {
-  // The entry itself, not a copy: this runs for every mouse event.
-  return box.ListIndex() < 0 ? std::string_view() : std::string_view(box.List(box.ListIndex()));
-}
-
-remap::Choices CurrentChoices() {
-  const frmMain* window = frmMain::Current();
-  if (window == nullptr) return {};
-  return {TextOf(window->cmbWButton), TextOf(window->cmbXButton1), TextOf(window->cmbXButton2)};
-}
-
 // Copies the record of a side-button event and answers its mouseData; other
 // events do not need it.
-win::DWORD SideButtonData(int nCode, win::WPARAM wParam, win::LPARAM lParam) {
-  if (nCode < 0 || lParam == 0 || (wParam != win::WM_XBUTTONDOWN && wParam != win::WM_XBUTTONUP)) {
-    return 0;
-  }
+win::DWORD SideButtonData(win::WPARAM wParam, win::LPARAM lParam) {
+  if (lParam == 0 || (wParam != win::WM_XBUTTONDOWN && wParam != win::WM_XBUTTONUP)) return 0;
   std::memcpy(&MouseHookData, reinterpret_cast<const void*>(lParam), sizeof MouseHookData);
   return MouseHookData.mouseData;
 }
 
-void PostLaunch(remap::Program program) {
-  if (const frmMain* window = frmMain::Current()) {
-    platform::Use<platform::Windowing>().PostMessageA(window->form.hWnd(), WM_LAUNCHPROGRAM,
-                                                      static_cast<win::WPARAM>(program), 0);
+// A button's press or release: decided, its keys sent, a program start handed
+// over. Out of line, so that the events that only pass through pay nothing
+// for it.
+[[gnu::noinline]] win::LRESULT DecideButton(const clsMouseEvents& events, int nCode,
+                                            win::WPARAM wParam, win::LPARAM lParam) {
+  auto& input = platform::Use<platform::Input>();
+  remap::RemapEngine* const engine = events.Engine();
+  if (engine == nullptr) return input.CallNextHookEx(hMouseHook, nCode, wParam, lParam);
+  const remap::Decision decision = engine->Decide(nCode, wParam, SideButtonData(wParam, lParam));
+  for (const remap::KeyStroke& key : decision.keys) {
+    input.keybd_event(key.vk, key.vk, key.up ? win::KEYEVENTF_KEYUP : 0, 0);
   }
+  if (decision.launch && events.Window() != 0) {
+    platform::Use<platform::Windowing>().PostMessageA(
+        events.Window(), WM_LAUNCHPROGRAM, static_cast<win::WPARAM>(*decision.launch), 0);
+  }
+  return decision.consume ? 1 : input.CallNextHookEx(hMouseHook, nCode, wParam, lParam);
 }
 
 }  // namespace
 
 win::LRESULT MouseHookProc(int nCode, win::WPARAM wParam, win::LPARAM lParam) {
-  auto& input = platform::Use<platform::Input>();
-  const remap::Decision decision = remap::Decide(
-      nCode, wParam, SideButtonData(nCode, wParam, lParam), CurrentChoices(), Buttons);
-  for (const remap::KeyStroke& key : decision.keys) {
-    input.keybd_event(key.vk, key.vk, key.up ? win::KEYEVENTF_KEYUP : 0, 0);
+  clsMouseEvents* const events = objMouseEvents.get();
+  // The watchdog's sign of life, for every event.
+  if (events != nullptr) events->NoteEvent();
+  if (events == nullptr || remap::RemapEngine::PassesUntouched(nCode, wParam)) {
+    return platform::Use<platform::Input>().CallNextHookEx(hMouseHook, nCode, wParam, lParam);
   }
-  if (decision.launch) PostLaunch(*decision.launch);
-  return decision.consume ? 1 : input.CallNextHookEx(hMouseHook, nCode, wParam, lParam);
+  return DecideButton(*events, nCode, wParam, lParam);
 }
 
 void LaunchProgram(win::HWND owner, win::WPARAM program) {
   const char* file = remap::ProgramFile(program);
   if (file == nullptr) return;
   // The directory is a text of two quote characters, neither empty nor null.
-  platform::Use<platform::Shell>().ShellExecuteA(owner, nullptr, file, nullptr, "\"\"",
-                                                 win::SW_SHOWMAXIMIZED);
+  platform::ShellExecuteOnWorker(owner, nullptr, file, nullptr, "\"\"", win::SW_SHOWMAXIMIZED);
 }
 
 }  // namespace modHooking

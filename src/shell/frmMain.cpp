@@ -11,7 +11,8 @@
 #include "platform/Resources.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
-#include "platform/Shell.h"
+#include "platform/Session.h"
+#include "platform/ShellStart.h"
 #include "remap/clsMouseEvents.h"
 #include "remap/modHooking.h"
 #include "shell/frmMenu.h"
@@ -40,7 +41,10 @@ frmMain::frmMain() {
       SettingsPanel::Controls{cmbLButton, cmbRButton, cmbWButton, cmbXButton1, cmbXButton2,
                               scrSpeed, scrClickSpeed, scrWheelScroll},
       [this] { return Activated; }, [this](const std::string& text) { Message(text, win::MB_OK); },
-      [this](std::function<void()> work) { form.Defer(std::move(work)); });
+      [this](std::function<void()> work) { form.Defer(std::move(work)); },
+      [this](const std::string& wheel, const std::string& side1, const std::string& side2) {
+        remapEngine.SetChoices(wheel, side1, side2);
+      });
   form.Activate = [this] { Form_Activate(); };
   // Alt+F4, the taskbar's Close and any WM_CLOSE hide to the tray, as the
   // close button does: only a confirmed Exit ends the program.
@@ -72,10 +76,31 @@ frmMain::frmMain() {
     modHooking::LaunchProgram(form.hWnd(), program);
     return win::LRESULT{0};
   });
+  // Windows may drop the hook unseen while the screen is locked or the
+  // machine sleeps: put it back when the user returns.
+  form.OnMessage(win::WM_WTSSESSION_CHANGE, [](win::WPARAM change, win::LPARAM) {
+    if (change == win::WTS_SESSION_UNLOCK && modHooking::objMouseEvents) {
+      modHooking::objMouseEvents->ReinstallHook();
+    }
+    return win::LRESULT{0};
+  });
+  form.OnMessage(win::WM_POWERBROADCAST, [](win::WPARAM event, win::LPARAM) {
+    if (event == win::PBT_APMRESUMEAUTOMATIC && modHooking::objMouseEvents) {
+      modHooking::objMouseEvents->ReinstallHook();
+    }
+    return win::LRESULT{win::TRUE};
+  });
   current = this;
 }
 
 frmMain::~frmMain() {
+  // The hook decides with this window's engine: it goes with them.
+  if (modHooking::objMouseEvents && modHooking::objMouseEvents->Engine() == &remapEngine) {
+    modHooking::objMouseEvents->UnhookMouseEvents();
+  }
+  if (sessionNotified_) {
+    platform::Use<platform::Session>().WTSUnRegisterSessionNotification(form.hWnd());
+  }
   if (current == this) current = nullptr;
 }
 
@@ -168,8 +193,10 @@ void frmMain::Form_Load() {
   stored.ScrollLine = mod_Registry::ReadMouseValue(mod_Registry::ScrollLine);
   ShapeWindow();
   panel_->Fill(stored);
-  modHooking::objMouseEvents = std::make_shared<clsMouseEvents>();
-  modHooking::objMouseEvents->HookMouseEvents(form);
+  // The hook object makes itself objMouseEvents.
+  std::make_shared<clsMouseEvents>()->HookMouseEvents(remapEngine, form.hWnd());
+  sessionNotified_ = platform::Use<platform::Session>().WTSRegisterSessionNotification(
+                         form.hWnd(), win::NOTIFY_FOR_THIS_SESSION) != win::FALSE;
 }
 
 void frmMain::ShapeWindow() {
@@ -224,6 +251,7 @@ void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/
 }
 
 void frmMain::Timer1_Timer() {
+  if (modHooking::objMouseEvents) modHooking::objMouseEvents->KeepHookAlive();
   if (mod_Registry::ReadMouseValue(mod_Registry::DoPopup) != "1") return;
   mod_Registry::WriteMouseValue(mod_Registry::DoPopup, "0");
   ShowWindow();
@@ -252,8 +280,10 @@ void frmMain::EndProgram() {
 
 void frmMain::GoHomePage() {
   const std::string address = std::string("\"") + kHomePage + "\"";
-  platform::Use<platform::Shell>().ShellExecuteA(form.hWnd(), nullptr, address.c_str(), nullptr,
-                                                 "\"\"", win::SW_SHOWMAXIMIZED);
+  // Off the UI thread: a browser can take long to start, and every mouse
+  // event of the desktop waits for this thread.
+  platform::ShellExecuteOnWorker(form.hWnd(), nullptr, address.c_str(), nullptr, "\"\"",
+                                 win::SW_SHOWMAXIMIZED);
 }
 
 void frmMain::AddTrayIconToWindow() {

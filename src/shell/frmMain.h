@@ -8,6 +8,7 @@
 
 #include "controls/ButtonExHost.h"
 #include "mouse/SettingsPanel.h"
+#include "remap/RemapEngine.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Form.h"
@@ -50,6 +51,9 @@ class frmMain {
   void GoHomePage();
 
   bool Activated = false;
+  // What the mouse hook decides with: the button choices the combo boxes
+  // show, and what presses left for their releases.
+  remap::RemapEngine remapEngine;
 
   // The window and its controls, named as the layout names them.
   toolkit::Form form;
@@ -98,4 +102,5 @@ class frmMain {
   platform::PicturePtr maskPicture_;
   std::unique_ptr<SettingsPanel> panel_;
   bool ended_ = false;
+  bool sessionNotified_ = false;
 };

@@ -4,12 +4,13 @@
 
 #include <memory>
 
-#include "platform/Input.h"
 #include "platform/Gdi.h"
+#include "platform/Input.h"
 #include "platform/MouseParams.h"
 #include "platform/Pointer.h"
 #include "platform/Registry.h"
 #include "platform/Screen.h"
+#include "platform/Threads.h"
 #include "platform/Timers.h"
 #include "platform/UserControlSurface.h"
 
@@ -21,6 +22,7 @@ class Backend {
   virtual platform::Registry& Registry() = 0;
   virtual platform::MouseParams& MouseParams() = 0;
   virtual platform::Input& Input() = 0;
+  virtual platform::Threads& Threads() = 0;
   // The mouse does something, as a device would (a move by nothing, a side
   // button); the installed low-level hooks have run when this returns.
   virtual void MouseEvent(win::UINT message, win::DWORD mouseData) = 0;

@@ -84,6 +84,17 @@ TEST_F(InputContract, ARemovedHookRunsNoMore) {
   EXPECT_EQ(seen, std::vector<std::string>{"older 0 512 0"});
 }
 
+TEST_F(InputContract, TheLastInputTimeMovesWithTheMouse) {
+  win::LASTINPUTINFO unsized{0, 0};
+  EXPECT_EQ(Platform().Input().GetLastInputInfo(&unsized), win::FALSE);
+  win::LASTINPUTINFO before{sizeof(win::LASTINPUTINFO), 0};
+  ASSERT_NE(Platform().Input().GetLastInputInfo(&before), win::FALSE);
+  Platform().MouseEvent(win::WM_MOUSEMOVE, 0);
+  win::LASTINPUTINFO after{sizeof(win::LASTINPUTINFO), 0};
+  ASSERT_NE(Platform().Input().GetLastInputInfo(&after), win::FALSE);
+  EXPECT_NE(after.dwTime, before.dwTime);
+}
+
 TEST_F(InputContract, AHookNeedsAProcedure) {
   EXPECT_EQ(Platform().Input().SetWindowsHookExA(win::WH_MOUSE_LL, nullptr,
                                                  Platform().ProgramModule(), 0),

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "remap/RemapEngine.h"
+
 #include <string>
 #include <vector>
 
@@ -71,7 +73,9 @@ TEST(ButtonDecision, SideButtonsAndTheWheelButton) {
     {"release of the other button",XU, kX2,     {"No use", "Backward", "Backward"}, x1Back, {true, {}, {}},             x1Back},
     {"release naming no button",   XU, 0x10001, {"No use", "Backward", "Forward"},  x1Back, {true, {}, {}},             x1Back},
     {"press after a lost release", XD, kX1,     {"No use", "Forward", "Forward"},   x1Back, {true, {kBackUp, kForwardDown}, {}}, x1Fwd},
-    {"the same key pressed again", XD, kX1,     {"No use", "Backward", "Forward"},  x1Back, {true, {kBackDown}, {}},    x1Back},
+    {"the same key pressed again", XD, kX1,     {"No use", "Backward", "Forward"},  x1Back, {true, {kBackUp, kBackDown}, {}}, x1Back},
+    {"a key the other one holds",  XD, kX2,     {"No use", "Backward", "Backward"}, x1Back, {true, {kBackUp, kBackDown}, {}}, {{0xA6, 0xA6}, false}},
+    {"release, the other holds it",XU, kX1,     {"No use", "Backward", "Backward"}, {{0xA6, 0xA6}, false}, {true, {}, {}}, x2Back},
     {"lost release, no action now",XD, kX1,     {"No use", "No use", "Forward"},    x1Back, {true, {kBackUp}, {}},      none},
     {"wheel IExplorer",            MD, 0,       {"IExplorer", "", ""},              none,   {true, {}, Program::IExplorer},   wheel},
     {"wheel File Manager",         MD, 0,       {"File Manager", "", ""},           none,   {true, {}, Program::FileManager}, wheel},
@@ -148,6 +152,30 @@ TEST(ButtonDecision, ANegativeHookCodePassesEverythingOn) {
       }
     }
   }
+}
+
+// The hook hands on what the engine's quick test lets pass without asking the
+// decision: that must be only what the decision would pass on untouched.
+TEST(ButtonDecision, TheQuickTestLetsPassOnlyWhatTheDecisionLeavesAlone) {
+  const ButtonMemory busy{{0xA6, 0xA7}, true};
+  const Choices choices{"Excel", "Backward", "Forward"};
+  int skipped = 0;
+  for (const int nCode : {-2, -1, 0, 1}) {
+    for (win::WPARAM message = 0; message < 0x400; ++message) {
+      if (!remap::RemapEngine::PassesUntouched(nCode, message)) continue;
+      ++skipped;
+      for (const win::DWORD mouseData : kMouseData) {
+        ButtonMemory memory = busy;
+        EXPECT_EQ(Decide(nCode, message, mouseData, choices, memory), Decision{})
+            << Describe(nCode, message, mouseData, choices);
+        EXPECT_EQ(memory, busy) << Describe(nCode, message, mouseData, choices);
+      }
+    }
+  }
+  // Only the four button messages with a hook code of 0 or more are asked.
+  EXPECT_EQ(skipped, 4 * 0x400 - 2 * 4);
+  EXPECT_TRUE(remap::RemapEngine::PassesUntouched(0, win::WM_MOUSEMOVE));
+  EXPECT_TRUE(remap::RemapEngine::PassesUntouched(0, ~win::WPARAM{0}));
 }
 
 // Runs events through the decision as the hook would, the combo texts

@@ -27,6 +27,8 @@ win::BOOL SimInput::UnhookWindowsHookEx(win::HHOOK hook) {
   return win::TRUE;
 }
 
+void SimInput::DropHook(win::HHOOK hook) { UnhookWindowsHookEx(hook); }
+
 win::LRESULT SimInput::CallFrom(const std::vector<win::HHOOK>& chain, std::size_t position,
                                 int nCode, win::WPARAM wParam, win::LPARAM lParam) {
   // A hook removed while the event travels is skipped, as Windows skips it.
@@ -58,16 +60,27 @@ win::LRESULT SimInput::RunHooks(int nCode, win::WPARAM wParam, const win::MSLLHO
   return CallFrom(chain, 0, nCode, wParam, reinterpret_cast<win::LPARAM>(&record));
 }
 
-bool SimInput::SendMouseEvent(win::UINT message, win::DWORD mouseData, win::POINT pt) {
-  const win::MSLLHOOKSTRUCT record{pt, mouseData, 0, clock_++, 0};
+bool SimInput::SendMouseEvent(win::UINT message, win::DWORD mouseData, win::POINT pt,
+                              win::DWORD flags) {
+  lastInput_ = clock_;
+  const win::MSLLHOOKSTRUCT record{pt, mouseData, flags, clock_++, 0};
   if (RunHooks(win::HC_ACTION, message, record) != 0) return false;
   received.push_back({message, mouseData});
+  if (moveCursor) moveCursor(pt);
   return true;
 }
 
 void SimInput::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
                            win::ULONG_PTR dwExtraInfo) {
+  // Synthesised keys are input of the session like typed ones.
+  lastInput_ = clock_++;
   keys.push_back({bVk, bScan, dwFlags, dwExtraInfo});
+}
+
+win::BOOL SimInput::GetLastInputInfo(win::LASTINPUTINFO* info) {
+  if (info == nullptr || info->cbSize != sizeof(win::LASTINPUTINFO)) return win::FALSE;
+  info->dwTime = lastInput_;
+  return win::TRUE;
 }
 
 }  // namespace sim

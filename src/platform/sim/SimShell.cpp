@@ -31,9 +31,14 @@ win::BOOL SimShell::Shell_NotifyIconA(win::DWORD message, const win::NOTIFYICOND
 win::HINSTANCE SimShell::ShellExecuteA(win::HWND owner, const char* operation, const char* file,
                                        const char* parameters, const char* directory,
                                        int showCommand) {
-  launches.push_back(
-      {owner, Text(operation), Text(file), Text(parameters), Text(directory), showCommand});
-  if (duringLaunch) duringLaunch(launches.back());
+  const SimLaunch launch{owner,           Text(operation), Text(file), Text(parameters),
+                         Text(directory), showCommand};
+  {
+    // Two starts may be in the shell's hands at once.
+    const std::lock_guard lock(launching_);
+    launches.push_back(launch);
+  }
+  if (duringLaunch) duringLaunch(launch);
   return 42;  // any value above 32 is success
 }
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
@@ -40,9 +41,15 @@ class SimShell final : public platform::Shell {
   // Icons present now, by (window, id), with their tips.
   std::map<std::pair<win::HWND, win::UINT>, std::string> icons;
   std::vector<SimNotifyCall> notifyCalls;
+  // Launches come from worker threads: read them once those have ended
+  // (SimThreads::Join), or while a launch is held in duringLaunch.
   std::vector<SimLaunch> launches;
-  // Runs inside each launch, before it returns (a slow program start, say).
+  // Runs inside each launch, on the caller's thread, before it returns (a
+  // slow program start, say).
   std::function<void(const SimLaunch&)> duringLaunch;
+
+ private:
+  std::mutex launching_;
 };
 
 }  // namespace sim

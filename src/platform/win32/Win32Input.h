@@ -1,4 +1,4 @@
-// Input over user32: low-level hooks and keybd_event.
+// Input over user32: low-level hooks, keybd_event and the last input time.
 #pragma once
 
 #include "platform/Input.h"
@@ -7,9 +7,6 @@ namespace win32 {
 
 class Win32Input final : public platform::Input {
  public:
-  // At most this many hooks of this backend are installed at a time.
-  static constexpr int kMaxHooks = 4;
-
   win::HHOOK SetWindowsHookExA(int idHook, win::HOOKPROC procedure, win::HINSTANCE module,
                                win::DWORD threadId) override;
   win::LRESULT CallNextHookEx(win::HHOOK hook, int nCode, win::WPARAM wParam,
@@ -17,6 +14,7 @@ class Win32Input final : public platform::Input {
   win::BOOL UnhookWindowsHookEx(win::HHOOK hook) override;
   void keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
                    win::ULONG_PTR dwExtraInfo) override;
+  win::BOOL GetLastInputInfo(win::LASTINPUTINFO* info) override;
 };
 
 }  // namespace win32

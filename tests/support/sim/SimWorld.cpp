@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "remap/clsMouseEvents.h"
-#include "remap/modHooking.h"
 #include "shell/frmMain.h"
 #include "shell/frmMenu.h"
 #include "ui/Assets.h"
@@ -11,6 +9,8 @@
 namespace testing_support {
 
 SimWorld::SimWorld() {
+  // Mouse events that reach the applications move the desktop's pointer.
+  input.moveCursor = [this](win::POINT at) { desktop.SetCursorPos(at.x, at.y); };
   // The program's resources are the files of the source tree.
   const std::string ui = KV_SOURCE_DIR "/src/ui/";
   for (const auto& [name, file] : {std::pair{kMainLayoutResource, "frmMain.layout"},
@@ -26,16 +26,6 @@ SimWorld::SimWorld() {
       throw std::runtime_error("cannot read " + path);
     }
   }
-}
-
-SimWorld::~SimWorld() {
-  // The program's process ends with its world: the system drops its hook, and
-  // the next world's program starts from fresh module state.
-  modHooking::objMouseEvents.reset();
-  modHooking::hMouseHook = 0;
-  modHooking::HookInstalled = false;
-  modHooking::Buttons = {};
-  modHooking::MouseHookData = {};
 }
 
 }  // namespace testing_support

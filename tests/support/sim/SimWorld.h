@@ -10,7 +10,9 @@
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimResources.h"
 #include "platform/sim/SimScreen.h"
+#include "platform/sim/SimSession.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimThreads.h"
 #include "platform/sim/SimTimers.h"
 #include "platform/sim/SimUserControls.h"
 #include "platform/sim/SimWindowing.h"
@@ -20,7 +22,6 @@ namespace testing_support {
 // One program runs in a world at a time; it ends with the world.
 struct SimWorld {
   SimWorld();
-  ~SimWorld();
   SimWorld(const SimWorld&) = delete;
   SimWorld& operator=(const SimWorld&) = delete;
 
@@ -35,6 +36,9 @@ struct SimWorld {
   sim::SimInput input;
   sim::SimGdi gdi;
   sim::SimDesktop desktop{gdi};
+  sim::SimSession session;
+  // Last of the services: it waits for its threads before those they use go.
+  sim::SimThreads threads;
 
   platform::Install<platform::Registry> useRegistry{registry};
   platform::Install<platform::MouseParams> useMouse{mouse};
@@ -48,6 +52,8 @@ struct SimWorld {
   platform::Install<platform::Gdi> useGdi{gdi};
   platform::Install<platform::UserControls> useUserControls{desktop};
   platform::Install<platform::Pointer> usePointer{desktop};
+  platform::Install<platform::Session> useSession{session};
+  platform::Install<platform::Threads> useThreads{threads};
 };
 
 }  // namespace testing_support

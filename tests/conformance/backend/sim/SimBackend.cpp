@@ -1,9 +1,10 @@
 #include "conformance/Backend.h"
-#include "platform/sim/SimInput.h"
 #include "platform/sim/SimGdi.h"
+#include "platform/sim/SimInput.h"
 #include "platform/sim/SimMouseParams.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimScreen.h"
+#include "platform/sim/SimThreads.h"
 #include "platform/sim/SimTimers.h"
 #include "platform/sim/SimUserControls.h"
 
@@ -15,6 +16,7 @@ class SimBackend final : public Backend {
   platform::Registry& Registry() override { return registry_; }
   platform::MouseParams& MouseParams() override { return mouse_; }
   platform::Input& Input() override { return input_; }
+  platform::Threads& Threads() override { return threads_; }
   win::HINSTANCE ProgramModule() override { return 0x140000000; }
   void MouseEvent(win::UINT message, win::DWORD mouseData) override {
     input_.SendMouseEvent(message, mouseData);
@@ -34,6 +36,7 @@ class SimBackend final : public Backend {
   sim::SimRegistry registry_;
   sim::SimMouseParams mouse_;
   sim::SimInput input_;
+  sim::SimThreads threads_;
   sim::SimGdi gdi_;
   sim::SimScreen screen_;
   sim::SimTimers timers_;

@@ -1,9 +1,10 @@
 #include "conformance/Backend.h"
-#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32Gdi.h"
+#include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Threads.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32UserControls.h"
 
@@ -95,6 +96,7 @@ class Win32Backend final : public Backend {
   platform::Registry& Registry() override { return registry_; }
   platform::MouseParams& MouseParams() override { return mouse_; }
   platform::Input& Input() override { return input_; }
+  platform::Threads& Threads() override { return threads_; }
   win::HINSTANCE ProgramModule() override {
     return reinterpret_cast<win::HINSTANCE>(::GetModuleHandleA(nullptr));
   }
@@ -129,6 +131,7 @@ class Win32Backend final : public Backend {
   win32::Win32Registry registry_;
   win32::Win32MouseParams mouse_;
   win32::Win32Input input_;
+  win32::Win32Threads threads_;
   win32::Win32Gdi gdi_;
   win32::Win32Screen screen_;
   win32::Win32Timers timers_;

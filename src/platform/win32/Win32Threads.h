@@ -1,0 +1,29 @@
+// Threads over kernel32 and their COM apartments over ole32.
+#pragma once
+
+#include <vector>
+
+#include "platform/Threads.h"
+
+namespace win32 {
+
+class Win32Threads final : public platform::Threads {
+ public:
+  Win32Threads() = default;
+  Win32Threads(const Win32Threads&) = delete;
+  Win32Threads& operator=(const Win32Threads&) = delete;
+  // Gives the threads still running a moment to end (they may use services
+  // that go away with this one), then lets the process end them.
+  ~Win32Threads() override;
+
+  bool CreateThread(std::function<void()> work) override;
+  win::HRESULT CoInitializeEx(win::DWORD coInit) override;
+  void CoUninitialize() override;
+
+ private:
+  // Handles of the threads made and not yet seen ended. Only the thread that
+  // makes them touches this.
+  std::vector<void*> running_;
+};
+
+}  // namespace win32

@@ -1,0 +1,193 @@
+// A million mouse events through the running program's hook, with another
+// program's older hook behind it: every message a low-level hook sees, any
+// mouseData, injected or not, now and then a negative hook code, the choices
+// changing in between, and the hook dropped by the system (and put back by
+// the watchdog) or put back on a false alarm. After every event the promises
+// hold that no single case can show.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "remap/modHooking.h"
+#include "shell/frmMain.h"
+#include "support/sim/SimWorld.h"
+
+namespace {
+
+// The older hook counts what reaches it and answers negative codes with a
+// value of its own, so that a test can tell its answer came back.
+int olderCalls = 0;
+constexpr win::LRESULT kOlderAnswer = 77;
+win::LRESULT OlderHook(int nCode, win::WPARAM wParam, win::LPARAM lParam) {
+  ++olderCalls;
+  if (nCode < 0) return kOlderAnswer;
+  return platform::Use<platform::Input>().CallNextHookEx(0, nCode, wParam, lParam);
+}
+
+constexpr win::DWORD kX1 = 0x10000;
+constexpr win::DWORD kX2 = 0x20000;
+
+struct Event {
+  int nCode;
+  win::UINT message;
+  win::DWORD mouseData;
+  win::DWORD flags;
+  win::POINT pt;
+  std::string Describe() const {
+    return "nCode " + std::to_string(nCode) + " message " + std::to_string(message) +
+           " mouseData " + std::to_string(mouseData) + " flags " + std::to_string(flags);
+  }
+};
+
+class Generator {
+ public:
+  explicit Generator(unsigned seed) : random_(seed) {}
+  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+  win::DWORD Any() { return static_cast<win::DWORD>(random_()); }
+
+  Event Next() {
+    // What a low-level hook sees: no double-clicks, those come later.
+    static constexpr win::UINT kMessages[] = {
+        win::WM_MOUSEMOVE, win::WM_LBUTTONDOWN, win::WM_LBUTTONUP,   win::WM_RBUTTONDOWN,
+        win::WM_RBUTTONUP, win::WM_MBUTTONDOWN, win::WM_MBUTTONUP,   win::WM_XBUTTONDOWN,
+        win::WM_XBUTTONUP, win::WM_MOUSEWHEEL,  win::WM_MOUSEHWHEEL, win::WM_MBUTTONDOWN,
+        win::WM_MBUTTONUP, win::WM_XBUTTONDOWN, win::WM_XBUTTONUP,   win::WM_XBUTTONDOWN,
+        win::WM_XBUTTONUP};
+    Event event{};
+    event.nCode = Below(20) == 0 ? -1 - Below(3) : win::HC_ACTION;
+    event.message = kMessages[Below(static_cast<int>(std::size(kMessages)))];
+    const bool side = event.message == win::WM_XBUTTONDOWN || event.message == win::WM_XBUTTONUP;
+    if (side) {
+      // Mostly the two side buttons, sometimes a value that names neither.
+      static constexpr win::DWORD kNoButton[] = {0, 0x30000, 0x10001, 0x20000001, 1};
+      const int pick = Below(10);
+      event.mouseData = pick < 4 ? kX1 : pick < 8 ? kX2 : pick == 8 ? kNoButton[Below(5)] : Any();
+    } else {
+      event.mouseData = Below(2) == 0 ? 0 : Any();
+    }
+    event.flags = Below(4) == 0 ? win::LLMHF_INJECTED : 0;
+    pointer_.x = (pointer_.x + Below(21) - 10 + 1920) % 1920;
+    pointer_.y = (pointer_.y + Below(21) - 10 + 1080) % 1080;
+    event.pt = pointer_;
+    return event;
+  }
+
+ private:
+  std::mt19937 random_;
+  win::POINT pointer_{960, 540};
+};
+
+TEST(HookSoak, AMillionEventsKeepEveryPromise) {
+  testing_support::SimWorld world;
+  // Starts are handed over and refused: a million clicks' worth of threads
+  // would prove nothing more.
+  world.threads.refuseThreads = true;
+  olderCalls = 0;
+  ASSERT_NE(world.input.SetWindowsHookExA(win::WH_MOUSE_LL, &OlderHook, 0x10000000, 0), 0u);
+  frmMain window;
+  ASSERT_TRUE(window.Start());
+  sim::SimComboBox* const boxes[] = {world.windowing.Combo(window.cmbWButton.hWnd()),
+                                     world.windowing.Combo(window.cmbXButton1.hWnd()),
+                                     world.windowing.Combo(window.cmbXButton2.hWnd())};
+  const std::vector<std::string> entries[] = {{"No use", "IExplorer", "File Manager", "Excel"},
+                                              {"Backward", "Forward"},
+                                              {"Backward", "Forward"}};
+
+  Generator generate(20241101);
+  std::array<bool, 256> keyDown{};
+  std::size_t keysChecked = 0;
+  std::array<bool, 2> sideHeld{};
+  bool wheelHeld = false;
+  bool wheelPressPassed = false;
+  int launchesHandedOver = 0;
+  int reinstalls = 0;
+  int drops = 0;
+
+  for (int i = 0; i < 1'000'000; ++i) {
+    const int happening = generate.Below(1000);
+    if (happening < 20) {
+      const int box = generate.Below(3);
+      const auto& texts = entries[box];
+      ASSERT_TRUE(boxes[box]->UserChooses(texts[generate.Below(static_cast<int>(texts.size()))]));
+    } else if (happening == 20) {
+      // The system drops the hook; the mouse moves past it; the watchdog's
+      // next look but one puts it back.
+      world.input.DropHook(modHooking::hMouseHook);
+      world.timers.Advance(1000);
+      // Below the generator's screen, and never where the last drop left it.
+      world.input.SendMouseEvent(win::WM_MOUSEMOVE, 0, {generate.Below(1920), 1100 + drops++ % 2});
+      world.timers.Advance(1000);
+      ASSERT_EQ(world.input.Hooks().size(), 2u) << "event " << i << ": the hook is back";
+      ++reinstalls;
+    } else if (happening == 21) {
+      // A false alarm: the session unlocked, the hook never went away.
+      world.windowing.Form(window.form.hWnd())
+          ->Send(win::WM_WTSSESSION_CHANGE, win::WTS_SESSION_UNLOCK, 0);
+      ASSERT_EQ(world.input.Hooks().size(), 2u) << "event " << i << ": one hook of ours";
+      ++reinstalls;
+    }
+
+    const Event event = generate.Next();
+    const int olderBefore = olderCalls;
+    bool passed = false;
+    if (event.nCode < 0) {
+      const win::MSLLHOOKSTRUCT record{event.pt, event.mouseData, event.flags, 0, 0};
+      ASSERT_EQ(world.input.RunHooks(event.nCode, event.message, record), kOlderAnswer)
+          << "event " << i << ": " << event.Describe();
+      passed = true;
+    } else {
+      passed = world.input.SendMouseEvent(event.message, event.mouseData, event.pt, event.flags);
+    }
+    // What our hook does not consume reaches the next hook, exactly once.
+    ASSERT_EQ(olderCalls - olderBefore, passed ? 1 : 0)
+        << "event " << i << ": " << event.Describe();
+
+    if (event.nCode == win::HC_ACTION) {
+      const bool side = event.message == win::WM_XBUTTONDOWN || event.message == win::WM_XBUTTONUP;
+      ASSERT_FALSE(side && passed) << "event " << i << ": a side button reached applications";
+      const int button = event.mouseData == kX1 ? 0 : event.mouseData == kX2 ? 1 : -1;
+      if (side && button >= 0) sideHeld[button] = event.message == win::WM_XBUTTONDOWN;
+      if (event.message == win::WM_MBUTTONDOWN) {
+        wheelHeld = true;
+        wheelPressPassed = passed;
+        if (!passed) ++launchesHandedOver;
+      } else if (event.message == win::WM_MBUTTONUP && wheelHeld) {
+        ASSERT_EQ(passed, wheelPressPassed) << "event " << i << ": half a wheel click went through";
+        wheelHeld = false;
+      }
+    }
+
+    // Each browser key goes up exactly once before it goes down again.
+    const auto& keys = world.input.keys;
+    for (; keysChecked < keys.size(); ++keysChecked) {
+      const sim::SimKey& key = keys[keysChecked];
+      ASSERT_TRUE(key.bVk == win::VK_BROWSER_BACK || key.bVk == win::VK_BROWSER_FORWARD)
+          << "event " << i;
+      const bool up = key.dwFlags == win::KEYEVENTF_KEYUP;
+      ASSERT_EQ(keyDown[key.bVk], up)
+          << "event " << i << ": key " << int(key.bVk) << (up ? " up twice" : " down twice");
+      keyDown[key.bVk] = !up;
+    }
+    // With both side buttons released, no key is down.
+    if (!sideHeld[0] && !sideHeld[1]) {
+      ASSERT_FALSE(keyDown[win::VK_BROWSER_BACK] || keyDown[win::VK_BROWSER_FORWARD])
+          << "event " << i << ": a key stays down";
+    }
+
+    if (i % 4096 == 0) {
+      world.input.received.clear();
+      world.input.keys.clear();
+      keysChecked = 0;
+    }
+  }
+  // Every consumed wheel press handed its start over, and no start ran.
+  EXPECT_EQ(world.windowing.DispatchPosted(), launchesHandedOver);
+  EXPECT_TRUE(world.shell.launches.empty());
+  EXPECT_GT(reinstalls, 1000);
+  EXPECT_GT(launchesHandedOver, 1000);
+}
+
+}  // namespace
