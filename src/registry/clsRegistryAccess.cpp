@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <utility>
 
 #include "platform/Services.h"
+#include "registry/ScriptFile.h"
 
 namespace {
 
@@ -23,8 +22,7 @@ struct RootName {
   HKEY key;
 };
 
-// Long names are shortened in this order before a path is split, and short
-// names lengthened in the same order for the headers of an export.
+// The root names a path may begin with, in both forms.
 constexpr std::array<RootName, 7> kRoots = {{
     {"HKEY_CURRENT_USER", "HKCU", win::HKEY_CURRENT_USER},
     {"HKEY_LOCAL_MACHINE", "HKLM", win::HKEY_LOCAL_MACHINE},
@@ -34,6 +32,32 @@ constexpr std::array<RootName, 7> kRoots = {{
     {"HKEY_DYN_DATA", "HKDD", win::HKEY_DYN_DATA},
     {"HKEY_CURRENT_CONFIG", "HKCC", win::HKEY_CURRENT_CONFIG},
 }};
+
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
+  return upper;
+}
+
+// The root is a path's first component, named whole in its long or short
+// form: "HKCUStuff" or "HKEY_CURRENT_USERS" name no root (0), and a root name
+// further on is an ordinary key name.
+HKEY RootKeyOf(std::string_view path) {
+  const std::string first = UpperCase(path.substr(0, path.find('\\')));
+  for (const RootName& root : kRoots) {
+    if (root.shortName == first || root.longName == first) return root.key;
+  }
+  return 0;
+}
+
+// Everything after the first backslash: the sub-key below the root.
+std::string SubKeyOf(std::string_view path) {
+  const std::size_t backslash = path.find('\\');
+  return backslash == std::string_view::npos ? std::string()
+                                             : std::string(path.substr(backslash + 1));
+}
 
 bool IsPredefined(HKEY key) {
   return std::any_of(kRoots.begin(), kRoots.end(),
@@ -59,31 +83,8 @@ class OpenedKey {
   HKEY key_ = 0;
 };
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string UpperCase(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
-  return upper;
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && UpperCase(text.substr(0, prefix.size())) == prefix;
-}
-
-// Every occurrence of `what`, compared without regard to case, replaced by `with`.
-std::string ReplaceNoCase(std::string_view text, std::string_view what, std::string_view with) {
-  const std::string upperText = UpperCase(text);
-  const std::string upperWhat = UpperCase(what);
-  std::string result;
-  std::size_t from = 0;
-  for (std::size_t at = upperText.find(upperWhat); at != std::string::npos;
-       at = upperText.find(upperWhat, from)) {
-    result.append(text.substr(from, at - from)).append(with);
-    from = at + what.size();
-  }
-  result.append(text.substr(from));
-  return result;
 }
 
 std::string_view Trim(std::string_view text, std::string_view blanks = " ") {
@@ -188,13 +189,15 @@ LSTATUS EnumValue(HKEY key, DWORD index, EnumeratedValue* value) {
   return win::ERROR_MORE_DATA;
 }
 
-// Short root names lengthened, anywhere in the path, as export headers show them.
-std::string ExpandRootNames(const std::string& path) {
-  std::string expanded = path;
+// A path's first component lengthened when it is a short root name, as the
+// headers of an export show it; the rest of the path is never touched.
+std::string LongRootPath(const std::string& path) {
+  const std::size_t end = std::min(path.find('\\'), path.size());
+  const std::string first = UpperCase(std::string_view(path).substr(0, end));
   for (const RootName& root : kRoots) {
-    expanded = ReplaceNoCase(expanded, root.shortName, root.longName);
+    if (root.shortName == first) return std::string(root.longName) + path.substr(end);
   }
-  return expanded;
+  return path;
 }
 
 // A script cut into lines at every CR LF; a bare CR or LF stays in its line.
@@ -210,34 +213,26 @@ std::vector<std::string_view> SplitLines(std::string_view script) {
   return lines;
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 // Lines of a script are trimmed of the blanks an editor may leave around them.
 std::string_view TrimLine(std::string_view line) { return Trim(line, " \t"); }
 
-// Names and string data lose only the pair of quotes that encloses them.
-std::string_view Unquote(std::string_view text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-    return text.substr(1, text.size() - 2);
-  }
-  return text;
+std::size_t SkipBlanks(std::string_view text, std::size_t at) {
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  return at;
+}
+
+// Nothing but blanks, and perhaps a ";" comment, from `at` to the end.
+bool RestIsEmpty(std::string_view text, std::size_t at) {
+  at = SkipBlanks(text, at);
+  return at == text.size() || text[at] == ';';
 }
 
 }  // namespace
 
 clsRegistryAccess::RegPath clsRegistryAccess::SplitRegPath(std::string path) {
-  for (const RootName& root : kRoots) path = ReplaceNoCase(path, root.longName, root.shortName);
-  RegPath split;
-  std::string rootName;
-  if (const auto backslash = path.find('\\'); backslash != std::string::npos) {
-    // Only the first four characters name the root, whatever stands before the backslash.
-    rootName = UpperCase(std::string_view(path).substr(0, 4));
-    split.subKey = path.substr(backslash + 1);
-  } else {
-    rootName = UpperCase(path);
-  }
-  for (const RootName& root : kRoots) {
-    if (root.shortName == rootName) split.root = root.key;
-  }
-  return split;
+  return RegPath{RootKeyOf(path), SubKeyOf(path)};
 }
 
 namespace {
@@ -477,24 +472,59 @@ bool clsRegistryAccess::isBinValid(std::string_view sBin) {
   return std::all_of(digits.begin(), digits.end(), [](char c) { return HexDigit(c) >= 0; });
 }
 
-std::int32_t clsRegistryAccess::ExportToReg(const std::string& sPath, const std::string& sRegFile,
-                                            bool IncludeSubkeys, const RegExportProgress& Output) {
-  const std::filesystem::path file(sRegFile);
-  std::error_code error;
-  if (std::filesystem::exists(file, error)) return 0;
-  {
-    std::ofstream out(file, std::ios::binary | std::ios::out);
-    if (!out) return 0;
-    out << "REGEDIT4\r\n\r\n";
-    out.close();
-    if (out.fail()) return 0;
-  }
-  return ExportKeyToFile(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
+namespace {
+
+// A CR or LF would end a script line early and turn the rest into lines of
+// their own, so an item holding one cannot be written.
+bool FitsOnOneLine(std::string_view text) {
+  return text.find_first_of("\r\n") == std::string::npos;
 }
 
-bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, const std::string& sRegFile,
-                                        bool IncludeSubkeys, const RegExportProgress& Output) {
-  const std::string path = ExpandRootNames(sPath);
+// A quoted name reads back up to its first quote that is followed by blanks
+// and "=": a name holding such a quote would come back cut short.
+bool NameReadsBack(std::string_view name) {
+  if (!FitsOnOneLine(name)) return false;
+  for (std::size_t quote = name.find('"'); quote != std::string::npos;
+       quote = name.find('"', quote + 1)) {
+    const std::size_t after = SkipBlanks(name, quote + 1);
+    if (after < name.size() && name[after] == '=') return false;
+  }
+  return true;
+}
+
+// The entries of one value type, or none when the key cannot be read.
+std::vector<std::pair<std::string, RegEnumValue>> ValuesOfType(clsRegistryAccess& reg,
+                                                               const std::string& path,
+                                                               win::DWORD type) {
+  std::vector<std::string> names;
+  std::vector<RegEnumValue> values;
+  std::vector<std::pair<std::string, RegEnumValue>> entries;
+  if (reg.EnumValues(path, names, values, static_cast<std::int32_t>(type)) <= 0) return entries;
+  for (std::size_t i = 0; i < names.size() && i < values.size(); ++i) {
+    entries.emplace_back(names[i], values[i]);
+  }
+  return entries;
+}
+
+}  // namespace
+
+std::int32_t clsRegistryAccess::ExportToReg(const std::string& sPath, const std::string& sRegFile,
+                                            bool IncludeSubkeys, const RegExportProgress& Output) {
+  try {
+    registry::ScriptWriter out;
+    if (!out.CreateNew(sRegFile) || !out.Append("REGEDIT4\r\n\r\n")) return 0;
+    bool complete = true;
+    const bool written = ExportKeyToFile(sPath, out, IncludeSubkeys, Output, &complete);
+    return out.Close() && written && complete ? 1 : 0;
+  } catch (...) {
+    return 0;  // out of memory: what was written so far stays, and the export failed
+  }
+}
+
+bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, registry::ScriptWriter& out,
+                                        bool IncludeSubkeys, const RegExportProgress& Output,
+                                        bool* complete) {
+  const std::string path = LongRootPath(sPath);
   if (Output) {
     try {
       Output(path);
@@ -502,48 +532,69 @@ bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, const std::str
       return false;
     }
   }
+  if (!FitsOnOneLine(path)) {
+    // No header can name this key, nor anything below it.
+    *complete = false;
+    return true;
+  }
 
   std::string block = "[" + path + "]\r\n";
+  const auto strings = ValuesOfType(*this, path, win::REG_SZ);
+  const auto binaries = ValuesOfType(*this, path, win::REG_BINARY);
+  const auto numbers = ValuesOfType(*this, path, win::REG_DWORD);
+  const auto hasEmptyName = [](const auto& entries) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const auto& entry) { return entry.first.empty(); });
+  };
   // A default value that exists reads as something other than the one NUL
   // character, which no read can return since reads stop at the first NUL.
   const std::string absent(1, '\0');
   if (const std::string text = ReadString(path, "", absent); text != absent) {
-    block += "@=\"" + text + "\"\r\n";
+    if (FitsOnOneLine(text)) {
+      block += "@=\"" + text + "\"\r\n";
+    } else if (!hasEmptyName(binaries) && !hasEmptyName(numbers)) {
+      // A binary or number default goes out on its own line below; any other
+      // default has no other line to carry it.
+      *complete = false;
+    }
   }
-  std::vector<std::string> names;
-  std::vector<RegEnumValue> values;
-  EnumValues(path, names, values, win::REG_SZ);
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i].empty()) continue;  // written as "@=" above
-    block += "\"" + names[i] + "\"=\"" + std::get<std::string>(values[i]) + "\"\r\n";
+  for (const auto& [name, value] : strings) {
+    const std::string* text = std::get_if<std::string>(&value);
+    if (name.empty() || text == nullptr) continue;  // the default is written as "@=" above
+    if (!NameReadsBack(name) || !FitsOnOneLine(*text)) {
+      *complete = false;
+      continue;
+    }
+    block += "\"" + name + "\"=\"" + *text + "\"\r\n";
   }
-  EnumValues(path, names, values, win::REG_BINARY);
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    std::string bytes = std::get<std::string>(values[i]);
+  for (const auto& [name, value] : binaries) {
+    const std::string* hex = std::get_if<std::string>(&value);
+    if (hex == nullptr) continue;
+    if (!NameReadsBack(name)) {
+      *complete = false;
+      continue;
+    }
+    std::string bytes = *hex;
     std::replace(bytes.begin(), bytes.end(), ' ', ',');
-    block += "\"" + names[i] + "\"=hex:" + bytes + "\r\n";
+    block += "\"" + name + "\"=hex:" + bytes + "\r\n";
   }
-  EnumValues(path, names, values, win::REG_DWORD);
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    block += "\"" + names[i] +
-             "\"=dword:" + Hex8(static_cast<std::uint32_t>(std::get<std::int32_t>(values[i]))) +
-             "\r\n";
+  for (const auto& [name, value] : numbers) {
+    const std::int32_t* number = std::get_if<std::int32_t>(&value);
+    if (number == nullptr) continue;
+    if (!NameReadsBack(name)) {
+      *complete = false;
+      continue;
+    }
+    block += "\"" + name + "\"=dword:" + Hex8(static_cast<std::uint32_t>(*number)) + "\r\n";
   }
   block += "\r\n";
-
-  {
-    std::ofstream out(std::filesystem::path(sRegFile), std::ios::binary | std::ios::app);
-    if (!out) return false;
-    out << block;
-    out.close();
-    if (out.fail()) return false;
-  }
+  if (!out.Append(block)) return false;
 
   if (IncludeSubkeys) {
     std::vector<std::string> keys;
     EnumKeys(path, keys);
     for (const std::string& key : keys) {
-      if (!ExportKeyToFile(path + "\\" + key, sRegFile, true, Output)) return false;
+      if (!ExportKeyToFile(path + "\\" + key, out, true, Output, complete)) return false;
     }
   }
   return true;
@@ -551,84 +602,205 @@ bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, const std::str
 
 std::int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
   createKeyIfDoesntExists_ = true;
-  std::ifstream in(std::filesystem::path(sRegFile), std::ios::binary);
-  if (!in) return 0;
-  const std::string script((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return 0;
-  return ImportRegScript(script);
+  try {
+    std::string script;
+    if (!registry::ReadScriptFile(sRegFile, &script)) return 0;
+    return ImportRegScript(script);
+  } catch (...) {
+    return 0;  // out of memory
+  }
 }
+
+namespace {
+
+// How a line of hex bytes ended.
+enum class HexLine { kEnd, kContinued, kInvalid };
+
+// Reads comma-separated bytes of one or two hex digits each. A final
+// backslash, after a comma, continues the value on the next line; blanks and
+// a ";" comment may follow the bytes or the backslash. The first line of a
+// value may be empty or hold only the backslash.
+HexLine ReadHexBytes(std::string_view text, bool firstLine, std::string* bytes) {
+  std::size_t at = SkipBlanks(text, 0);
+  if (firstLine) {
+    if (RestIsEmpty(text, at)) return HexLine::kEnd;
+    if (text[at] == '\\')
+      return RestIsEmpty(text, at + 1) ? HexLine::kContinued : HexLine::kInvalid;
+  }
+  for (;;) {
+    int value = 0;
+    int digits = 0;
+    for (int digit = 0; at < text.size() && digits < 3 && (digit = HexDigit(text[at])) >= 0;
+         ++at, ++digits) {
+      value = value * 16 + digit;
+    }
+    if (digits == 0 || digits > 2) return HexLine::kInvalid;
+    bytes->push_back(static_cast<char>(value));
+    at = SkipBlanks(text, at);
+    if (RestIsEmpty(text, at)) return HexLine::kEnd;
+    if (text[at] != ',') return HexLine::kInvalid;
+    at = SkipBlanks(text, at + 1);
+    if (RestIsEmpty(text, at)) return HexLine::kEnd;
+    if (text[at] == '\\')
+      return RestIsEmpty(text, at + 1) ? HexLine::kContinued : HexLine::kInvalid;
+  }
+}
+
+// "dword:" data: 1 to 8 hex digits after optional blanks, then nothing but
+// blanks and a comment; anything else is no number.
+std::optional<std::uint32_t> ReadDword(std::string_view text) {
+  std::size_t at = SkipBlanks(text, 0);
+  std::uint32_t value = 0;
+  int digits = 0;
+  for (int digit = 0; at < text.size() && (digit = HexDigit(text[at])) >= 0; ++at, ++digits) {
+    if (digits == 8) return std::nullopt;
+    value = value * 16 + static_cast<std::uint32_t>(digit);
+  }
+  if (digits == 0 || !RestIsEmpty(text, at)) return std::nullopt;
+  return value;
+}
+
+// The name and the data of a value line, or nothing for a line that names no
+// value. A quoted name ends at the first quote followed by blanks and "=", so
+// it may hold "=" and quotes; an unquoted name ends at the first "=", and "@"
+// alone names the default value.
+std::optional<std::pair<std::string, std::string_view>> SplitValueLine(std::string_view line) {
+  if (!line.empty() && line.front() == '"') {
+    for (std::size_t quote = line.find('"', 1); quote != std::string_view::npos;
+         quote = line.find('"', quote + 1)) {
+      const std::size_t equals = SkipBlanks(line, quote + 1);
+      if (equals < line.size() && line[equals] == '=') {
+        return std::pair(std::string(line.substr(1, quote - 1)), TrimLine(line.substr(equals + 1)));
+      }
+    }
+    return std::nullopt;
+  }
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  std::string name(TrimLine(line.substr(0, equals)));
+  if (name == "@") name.clear();
+  return std::pair(std::move(name), TrimLine(line.substr(equals + 1)));
+}
+
+// Walks the lines of a script and applies each key's block through the key
+// it opens once for the whole block.
+class ScriptImport {
+ public:
+  explicit ScriptImport(std::string_view script) : lines_(SplitLines(script)) {}
+
+  std::int32_t Run(clsRegistryAccess& reg) {
+    if (UpperCase(lines_.front()) != "REGEDIT4") return 0;
+    next_ = 1;
+    while (next_ < lines_.size()) {
+      const std::string_view header = TrimLine(lines_[next_++]);
+      if (header.empty() || header.front() != '[') continue;  // no block to belong to
+      if (header.size() == 1) return 0;                       // "[" alone names no key
+      ApplyBlock(reg, header);
+    }
+    return 1;
+  }
+
+ private:
+  void ApplyBlock(clsRegistryAccess& reg, std::string_view header) {
+    // A header without its "]" may have lost the end of its path: it is not
+    // applied, and neither are its value lines.
+    if (header.back() != ']') return SkipBlock();
+    const std::string path(header.substr(1, header.size() - 2));
+    const bool deletion = !path.empty() && path.front() == '-';
+    const std::string target = deletion ? path.substr(1) : path;
+    const HKEY root = RootKeyOf(target);
+    if (root == 0) return SkipBlock();
+    if (deletion) {
+      reg.KillKey(target);
+      return SkipBlock();
+    }
+    // The key exists after its header, so an exported key without values
+    // comes back too; the block's values are written through this one handle.
+    OpenedKey key;
+    if (Registry().RegCreateKeyA(root, SubKeyOf(target).c_str(), key.Out()) != win::ERROR_SUCCESS ||
+        key.get() == 0) {
+      return SkipBlock();
+    }
+    while (next_ < lines_.size()) {
+      const std::string_view line = TrimLine(lines_[next_]);
+      if (!line.empty() && line.front() == '[') break;
+      ++next_;
+      if (line.empty() || line.front() == ';') continue;
+      if (const auto value = SplitValueLine(line))
+        ApplyValue(key.get(), value->first, value->second);
+    }
+  }
+
+  void SkipBlock() {
+    while (next_ < lines_.size()) {
+      const std::string_view line = TrimLine(lines_[next_]);
+      if (!line.empty() && line.front() == '[') return;
+      ++next_;
+    }
+  }
+
+  // Reads hex bytes that may go on over the following lines. Blank and
+  // comment lines between them are passed over; any other line is taken as
+  // the next part of the value, except a header, which always starts its block.
+  bool ReadHexValue(std::string_view first, std::string* bytes) {
+    HexLine state = ReadHexBytes(first, true, bytes);
+    while (state == HexLine::kContinued) {
+      while (next_ < lines_.size() && RestIsEmpty(lines_[next_], 0)) ++next_;
+      if (next_ == lines_.size()) return true;  // the file ends: the value ends here
+      const std::string_view more = TrimLine(lines_[next_]);
+      if (more.front() == '[') return false;
+      ++next_;
+      state = ReadHexBytes(more, false, bytes);
+    }
+    return state == HexLine::kEnd;
+  }
+
+  void ApplyValue(HKEY key, const std::string& name, std::string_view data) {
+    const auto set = [&](DWORD type, const std::string& bytes) {
+      Registry().RegSetValueExA(key, name.c_str(), 0, type, Bytes(bytes),
+                                static_cast<DWORD>(bytes.size()));
+    };
+    if (!data.empty() && data.front() == '-' && RestIsEmpty(data, 1)) {
+      Registry().RegDeleteValueA(key, name.c_str());
+    } else if (StartsWithNoCase(data, "HEX:")) {
+      std::string bytes;
+      if (ReadHexValue(data.substr(4), &bytes)) set(win::REG_BINARY, bytes);
+    } else if (StartsWithNoCase(data, "HEX(")) {
+      // Another tool's typed value ("hex(2):..."): this class writes none of
+      // those types, and a string holding the hex text would be wrong data.
+      // Its bytes are still read, so that its continuation lines go with it.
+      std::string ignored;
+      const std::size_t colon = data.find("):");
+      if (colon != std::string_view::npos) ReadHexValue(data.substr(colon + 2), &ignored);
+    } else if (StartsWithNoCase(data, "DWORD:")) {
+      if (const auto number = ReadDword(data.substr(6))) {
+        const std::uint32_t bits = *number;
+        set(win::REG_DWORD,
+            std::string{static_cast<char>(bits), static_cast<char>(bits >> 8),
+                        static_cast<char>(bits >> 16), static_cast<char>(bits >> 24)});
+      }
+    } else if (!data.empty() && data.front() == '"') {
+      // Quotes inside a text are not escaped, so the text ends at the line's
+      // last quote; blanks and a comment may follow it.
+      const std::size_t close = data.rfind('"');
+      if (close == 0 || !RestIsEmpty(data, close + 1)) return;
+      set(win::REG_SZ, std::string(data.substr(1, close - 1)) + '\0');
+    } else {
+      set(win::REG_SZ, std::string(data) + '\0');
+    }
+  }
+
+  std::vector<std::string_view> lines_;
+  std::size_t next_ = 1;
+};
+
+}  // namespace
 
 std::int32_t clsRegistryAccess::ImportRegScript(std::string_view script) {
   createKeyIfDoesntExists_ = true;
-  const std::vector<std::string_view> lines = SplitLines(script);
-  if (UpperCase(lines.front()) != "REGEDIT4") return 0;
-
-  std::size_t next = 1;
-  while (next < lines.size()) {
-    const std::string_view header = TrimLine(lines[next++]);
-    if (header.empty() || header.front() != '[') continue;
-    if (header.size() < 2) return 0;  // "[" alone names no key
-    const std::string keyPath(header.substr(1, header.size() - 2));
-    if (!keyPath.empty() && keyPath.front() == '-') {
-      KillKey(keyPath.substr(1));
-      continue;
-    }
-    // The key exists after its header, so an exported key without values
-    // comes back too.
-    CreateKey(keyPath);
-    while (next < lines.size()) {
-      const std::string_view line = TrimLine(lines[next]);
-      if (!line.empty() && line.front() == '[') break;
-      ++next;
-      if (line.empty() || line.front() == ';') continue;
-      const auto equals = line.find('=');
-      if (equals == std::string_view::npos) continue;
-      std::string data(TrimLine(line.substr(equals + 1)));
-      if (StartsWithNoCase(data, "HEX:") || StartsWithNoCase(data, "HEX(")) {
-        // Hex data may go on over the following lines, each but the last
-        // ending in a backslash; comment lines in between are skipped.
-        while (!data.empty() && data.back() == '\\') {
-          data.pop_back();
-          while (next < lines.size() && TrimLine(lines[next]).starts_with(';')) ++next;
-          if (next == lines.size()) break;
-          const std::string_view more = TrimLine(lines[next]);
-          if (more.empty() || more.front() == '[' || more.find('=') != std::string_view::npos) {
-            break;  // not a continuation: the value ends here
-          }
-          data += more;
-          ++next;
-        }
-      }
-      ApplyValueLine(keyPath, Unquote(TrimLine(line.substr(0, equals))), data);
-    }
-  }
-  return 1;
-}
-
-void clsRegistryAccess::ApplyValueLine(const std::string& keyPath, std::string_view name,
-                                       std::string_view data) {
-  const std::string valueName(name);
-  if (data == "-") {
-    KillValue(keyPath, valueName);
-  } else if (StartsWithNoCase(data, "HEX:")) {
-    std::string hex(data.substr(4));
-    std::replace(hex.begin(), hex.end(), ',', ' ');
-    WriteBinary(keyPath, valueName, hex);
-  } else if (StartsWithNoCase(data, "HEX(")) {
-    // Another tool's typed value ("hex(2):..."): this class writes none of
-    // those types, and a string holding the hex text would be wrong data.
-  } else if (StartsWithNoCase(data, "DWORD:")) {
-    // Hex digits up to the first other character; none give 0. A number that
-    // does not fit in 32 bits is not guessed at: the line is skipped.
-    std::uint64_t number = 0;
-    for (const char c : data.substr(6)) {
-      const int digit = HexDigit(c);
-      if (digit < 0) break;
-      number = number * 16 + static_cast<std::uint64_t>(digit);
-      if (number > 0xFFFFFFFFu) return;
-    }
-    WriteDWORD(keyPath, valueName, static_cast<std::int32_t>(static_cast<std::uint32_t>(number)));
-  } else {
-    WriteString(keyPath, valueName, std::string(Unquote(data)));
+  try {
+    return ScriptImport(script).Run(*this);
+  } catch (...) {
+    return 0;  // out of memory: the lines before stay applied
   }
 }
