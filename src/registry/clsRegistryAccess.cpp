@@ -189,6 +189,26 @@ LSTATUS EnumValue(HKEY key, DWORD index, EnumeratedValue* value) {
   return win::ERROR_MORE_DATA;
 }
 
+// A value's data as ReadString gives it: the bytes up to the first NUL.
+std::string TextOf(const std::string& data) { return data.substr(0, data.find('\0')); }
+
+// A value's data as ReadDWORD gives it: shorter data fills only the
+// low-order bytes, and data longer than four bytes gives 0.
+std::int32_t DwordOf(const std::string& data) {
+  if (data.size() > 4) return 0;
+  std::uint32_t bits = 0;
+  for (std::size_t i = data.size(); i-- > 0;) {
+    bits = (bits << 8) | static_cast<unsigned char>(data[i]);
+  }
+  return static_cast<std::int32_t>(bits);
+}
+
+// Every value of a key with its whole data, and its sub-key names.
+struct KeyContents {
+  std::vector<EnumeratedValue> values;
+  std::vector<std::string> subKeys;
+};
+
 // A path's first component lengthened when it is a short root name, as the
 // headers of an export show it; the rest of the path is never touched.
 std::string LongRootPath(const std::string& path) {
@@ -250,6 +270,24 @@ bool OpenPlain(HKEY root, const std::string& subKey, OpenedKey* key) {
   return root != 0 &&
          Registry().RegOpenKeyA(root, subKey.c_str(), key->Out()) == win::ERROR_SUCCESS &&
          key->get() != 0;
+}
+
+// A key's contents through one handle, the sub-key names only when asked
+// for; false (and nothing read) when the key cannot be opened.
+bool ReadKeyContents(HKEY root, const std::string& subKey, bool withSubKeys,
+                     KeyContents* contents) {
+  OpenedKey key;
+  if (!OpenPlain(root, subKey, &key)) return false;
+  EnumeratedValue found;
+  for (DWORD index = 0; EnumValue(key.get(), index, &found) == win::ERROR_SUCCESS; ++index) {
+    contents->values.push_back(std::move(found));
+  }
+  std::string name;
+  for (DWORD index = 0; withSubKeys && EnumKeyName(key.get(), index, &name) == win::ERROR_SUCCESS;
+       ++index) {
+    contents->subKeys.push_back(name);
+  }
+  return true;
 }
 
 }  // namespace
@@ -410,17 +448,18 @@ std::int32_t clsRegistryAccess::EnumValues(const std::string& sPath,
   EnumeratedValue found;
   for (DWORD index = 0; EnumValue(key.get(), index, &found) == win::ERROR_SUCCESS; ++index) {
     if (OnlyType != -1 && static_cast<DWORD>(OnlyType) != found.type) continue;
-    // The name exactly as stored: it is the name the reads below look up.
-    names.push_back(found.name);
+    names.push_back(found.name);  // exactly as stored
+    // Numbers and texts read as ReadDWORD and ReadString would read them,
+    // from the data the enumeration has already delivered.
     switch (found.type) {
       case win::REG_BINARY:
         values.emplace_back(std::string(Trim(BinToStr(found.data))));
         break;
       case win::REG_DWORD:
-        values.emplace_back(ReadDWORD(sPath, found.name, 0));
+        values.emplace_back(DwordOf(found.data));
         break;
       case win::REG_SZ:
-        values.emplace_back(ReadString(sPath, found.name, ""));
+        values.emplace_back(TextOf(found.data));
         break;
       default:
         values.emplace_back(std::monostate{});
@@ -492,20 +531,6 @@ bool NameReadsBack(std::string_view name) {
   return true;
 }
 
-// The entries of one value type, or none when the key cannot be read.
-std::vector<std::pair<std::string, RegEnumValue>> ValuesOfType(clsRegistryAccess& reg,
-                                                               const std::string& path,
-                                                               win::DWORD type) {
-  std::vector<std::string> names;
-  std::vector<RegEnumValue> values;
-  std::vector<std::pair<std::string, RegEnumValue>> entries;
-  if (reg.EnumValues(path, names, values, static_cast<std::int32_t>(type)) <= 0) return entries;
-  for (std::size_t i = 0; i < names.size() && i < values.size(); ++i) {
-    entries.emplace_back(names[i], values[i]);
-  }
-  return entries;
-}
-
 }  // namespace
 
 std::int32_t clsRegistryAccess::ExportToReg(const std::string& sPath, const std::string& sRegFile,
@@ -538,64 +563,69 @@ bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, registry::Scri
     return true;
   }
 
-  std::string block = "[" + path + "]\r\n";
-  const auto strings = ValuesOfType(*this, path, win::REG_SZ);
-  const auto binaries = ValuesOfType(*this, path, win::REG_BINARY);
-  const auto numbers = ValuesOfType(*this, path, win::REG_DWORD);
-  const auto hasEmptyName = [](const auto& entries) {
-    return std::any_of(entries.begin(), entries.end(),
-                       [](const auto& entry) { return entry.first.empty(); });
+  // One enumeration serves the default value, the three groups of values
+  // and the sub-keys; the key is open only while it is read.
+  KeyContents contents;
+  ReadKeyContents(RootKeyOf(path), SubKeyOf(path), IncludeSubkeys, &contents);
+  const auto ofType = [&](DWORD type) {
+    std::vector<const EnumeratedValue*> entries;
+    for (const EnumeratedValue& value : contents.values) {
+      if (value.type == type) entries.push_back(&value);
+    }
+    return entries;
   };
-  // A default value that exists reads as something other than the one NUL
-  // character, which no read can return since reads stop at the first NUL.
-  const std::string absent(1, '\0');
-  if (const std::string text = ReadString(path, "", absent); text != absent) {
+  const auto hasDefault = [](const std::vector<const EnumeratedValue*>& entries) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const EnumeratedValue* value) { return value->name.empty(); });
+  };
+  const auto strings = ofType(win::REG_SZ);
+  const auto binaries = ofType(win::REG_BINARY);
+  const auto numbers = ofType(win::REG_DWORD);
+
+  std::string block = "[" + path + "]\r\n";
+  // The default value goes out as text whatever its type, as ReadString
+  // reads it; a binary or number default also has its own line below.
+  const auto dflt = std::find_if(contents.values.begin(), contents.values.end(),
+                                 [](const EnumeratedValue& value) { return value.name.empty(); });
+  if (dflt != contents.values.end()) {
+    const std::string text = TextOf(dflt->data);
     if (FitsOnOneLine(text)) {
       block += "@=\"" + text + "\"\r\n";
-    } else if (!hasEmptyName(binaries) && !hasEmptyName(numbers)) {
-      // A binary or number default goes out on its own line below; any other
-      // default has no other line to carry it.
-      *complete = false;
+    } else if (!hasDefault(binaries) && !hasDefault(numbers)) {
+      *complete = false;  // no other line carries it
     }
   }
-  for (const auto& [name, value] : strings) {
-    const std::string* text = std::get_if<std::string>(&value);
-    if (name.empty() || text == nullptr) continue;  // the default is written as "@=" above
-    if (!NameReadsBack(name) || !FitsOnOneLine(*text)) {
+  for (const EnumeratedValue* value : strings) {
+    if (value->name.empty()) continue;  // written as "@=" above
+    const std::string text = TextOf(value->data);
+    if (!NameReadsBack(value->name) || !FitsOnOneLine(text)) {
       *complete = false;
       continue;
     }
-    block += "\"" + name + "\"=\"" + *text + "\"\r\n";
+    block += "\"" + value->name + "\"=\"" + text + "\"\r\n";
   }
-  for (const auto& [name, value] : binaries) {
-    const std::string* hex = std::get_if<std::string>(&value);
-    if (hex == nullptr) continue;
-    if (!NameReadsBack(name)) {
+  for (const EnumeratedValue* value : binaries) {
+    if (!NameReadsBack(value->name)) {
       *complete = false;
       continue;
     }
-    std::string bytes = *hex;
+    std::string bytes(Trim(BinToStr(value->data)));
     std::replace(bytes.begin(), bytes.end(), ' ', ',');
-    block += "\"" + name + "\"=hex:" + bytes + "\r\n";
+    block += "\"" + value->name + "\"=hex:" + bytes + "\r\n";
   }
-  for (const auto& [name, value] : numbers) {
-    const std::int32_t* number = std::get_if<std::int32_t>(&value);
-    if (number == nullptr) continue;
-    if (!NameReadsBack(name)) {
+  for (const EnumeratedValue* value : numbers) {
+    if (!NameReadsBack(value->name)) {
       *complete = false;
       continue;
     }
-    block += "\"" + name + "\"=dword:" + Hex8(static_cast<std::uint32_t>(*number)) + "\r\n";
+    block += "\"" + value->name +
+             "\"=dword:" + Hex8(static_cast<std::uint32_t>(DwordOf(value->data))) + "\r\n";
   }
   block += "\r\n";
   if (!out.Append(block)) return false;
 
-  if (IncludeSubkeys) {
-    std::vector<std::string> keys;
-    EnumKeys(path, keys);
-    for (const std::string& key : keys) {
-      if (!ExportKeyToFile(path + "\\" + key, out, true, Output, complete)) return false;
-    }
+  for (const std::string& key : contents.subKeys) {
+    if (!ExportKeyToFile(path + "\\" + key, out, true, Output, complete)) return false;
   }
   return true;
 }
