@@ -16,6 +16,10 @@
 
 #include "platform/Registry.h"
 
+namespace registry {
+class ScriptWriter;
+}
+
 // One entry of EnumValues: a text (REG_SZ, or REG_BINARY as hex text), a
 // number (REG_DWORD) or nothing (any other type).
 using RegEnumValue = std::variant<std::monostate, std::string, std::int32_t>;
@@ -65,11 +69,13 @@ class clsRegistryAccess {
                           std::vector<RegEnumValue>& values, std::int32_t OnlyType);
 
   // Writes the key (and with IncludeSubkeys its whole tree) to a new script
-  // file: "REGEDIT4", then per key its "[path]" header with long root names,
-  // "@=" for an existing default value, then its string, binary ("hex:") and
-  // number ("dword:") values, names and texts unescaped, and an empty line.
-  // 1 on success; 0 when the file exists already, on an I/O error, or when
-  // Output throws (what was written stays).
+  // file: "REGEDIT4", then per key its "[path]" header with the long root
+  // name, "@=" for an existing default value, then its string, binary
+  // ("hex:") and number ("dword:") values, names and texts unescaped, and an
+  // empty line. 1 on success; 0 when the file exists already, on an I/O
+  // error, when Output throws, or when an item could not be written: a name,
+  // text or key name holding CR or LF, or a name holding a quote followed by
+  // "=". Such items are left out; everything else is written.
   std::int32_t ExportToReg(const std::string& sPath, const std::string& sRegFile,
                            bool IncludeSubkeys, const RegExportProgress& Output = {});
   // Applies a script file. 1 when it was processed to its end; 0 for a
@@ -78,11 +84,16 @@ class clsRegistryAccess {
   //
   // Lines end in CR LF. Each "[path]" creates its key and takes the value
   // lines up to the next "[" line; "[-path]" deletes a key without sub-keys.
-  // A value line is name=data, cut at its first "="; the name and string data
-  // lose only their enclosing quotes. Data "-" deletes the value, "hex:" and
-  // "dword:" give binary and number values (hex lines may continue over lines
-  // ending in a backslash), "hex(n):" lines are skipped, anything else is a
-  // string. Leaves CreateKeyIfDoesntExists true.
+  // A header that does not end in "]" or names no root is skipped with its
+  // value lines. A value line is name=data: a quoted name ends at the quote
+  // followed by "=", an unquoted one at the first "=" ("@" alone is the
+  // default value). Data "-" deletes the value; "hex:" gives a binary value
+  // (its lines may go on after a backslash), "dword:" a number of 1 to 8 hex
+  // digits, a quoted text the text up to the line's last quote, anything
+  // else the data as a text. Blanks and a ";" comment may follow a "-",
+  // hex bytes, a number or a quoted text; "hex(n):" values and malformed
+  // data are skipped. No escape sequences.
+  // Leaves CreateKeyIfDoesntExists true.
   std::int32_t ImportFromReg(const std::string& sRegFile);
   // ImportFromReg after the file has been read: the whole script as bytes.
   std::int32_t ImportRegScript(std::string_view script);
@@ -100,11 +111,11 @@ class clsRegistryAccess {
   };
   static RegPath SplitRegPath(std::string path);
 
-  bool ExportKeyToFile(const std::string& sPath, const std::string& sRegFile, bool IncludeSubkeys,
-                       const RegExportProgress& Output);
-  // Applies one value line of a key's block: its name without enclosing
-  // quotes and its data, continuation lines joined.
-  void ApplyValueLine(const std::string& keyPath, std::string_view name, std::string_view data);
+  // Appends the key's block (and with IncludeSubkeys those of the keys below
+  // it); false when the file could not be written or Output threw. An item
+  // the format cannot hold is left out and clears `complete`.
+  bool ExportKeyToFile(const std::string& sPath, registry::ScriptWriter& out, bool IncludeSubkeys,
+                       const RegExportProgress& Output, bool* complete);
   // The write operations' first step: false when the key is missing and may
   // not be created.
   bool EnsureKey(const std::string& sPath);

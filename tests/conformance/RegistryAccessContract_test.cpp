@@ -1,5 +1,6 @@
 // clsRegistryAccess and its REGEDIT4 scripts over both backends, in a scratch
 // key under HKCU\Software and files in a temporary directory.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -67,10 +68,14 @@ TEST_F(RegistryAccessContract, RootNamesInEveryFormAddressTheSameTree) {
   EXPECT_NE(reg_.CreateKey("HKEY_CURRENT_USER\\" + sub + "\\Long"), 0u);
   EXPECT_NE(reg_.CreateKey("hkey_current_user\\" + sub + "\\Lower"), 0u);
   EXPECT_NE(reg_.CreateKey("hkcu\\" + sub + "\\Short"), 0u);
-  EXPECT_NE(reg_.CreateKey("HKCUX\\" + sub + "\\Fifth"), 0u);
+  EXPECT_NE(reg_.CreateKey("HKCU\\" + sub + "\\HKEY_LOCAL_MACHINE"), 0u);
+  EXPECT_EQ(reg_.CreateKey("HKCUX\\" + sub + "\\Fifth"), 0u);
+  EXPECT_EQ(reg_.CreateKey("HKEY_CURRENT_USERS\\" + sub + "\\Plural"), 0u);
   EXPECT_EQ(reg_.CreateKey("HKU\\" + sub + "\\Three"), 0u);
-  for (const char* name : {"Long", "Lower", "Short", "Fifth"}) EXPECT_TRUE(Exists(name)) << name;
-  EXPECT_FALSE(Exists("Three"));
+  for (const char* name : {"Long", "Lower", "Short", "HKEY_LOCAL_MACHINE"}) {
+    EXPECT_TRUE(Exists(name)) << name;
+  }
+  for (const char* name : {"Fifth", "Plural", "Three"}) EXPECT_FALSE(Exists(name)) << name;
   EXPECT_TRUE(reg_.KeyExists("HKCU"));
   EXPECT_NE(reg_.CreateKey("HKCU"), 0u);
 }
@@ -215,11 +220,33 @@ TEST_F(RegistryAccessContract, ImportAppliesTheScriptLines) {
   EXPECT_FALSE(Exists("Imp\\Leaf"));
 }
 
+TEST_F(RegistryAccessContract, ScriptFileNamesAreTakenInTheAnsiCodePage) {
+  // Bytes that differ between the ANSI code page (1252: "e" acute, the euro
+  // sign) and a Latin-1 or UTF-8 reading of them: the class must name the file
+  // as every other narrow name is taken, so the C runtime's fopen finds it.
+  const std::string file = dir_.File("caf\xE9 \x80.reg");
+  Raw("Named", "v", win::REG_SZ, Sz("w"));
+  ASSERT_EQ(reg_.ExportToReg(At("Named"), file, false), 1);
+  const std::string expected = std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\") + kScratchKey +
+                               "\\Named]\r\n\"v\"=\"w\"\r\n\r\n";
+  std::string written;
+  if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
+    char buffer[256];
+    written.assign(buffer, std::fread(buffer, 1, sizeof buffer, in));
+    std::fclose(in);
+  }
+  EXPECT_EQ(written, expected);
+  EXPECT_EQ(reg_.ExportToReg(At("Named"), file, false), 0) << "the same name exists now";
+  DeleteTree(Reg(), win::HKEY_CURRENT_USER, Sub("Named"));
+  EXPECT_EQ(reg_.ImportFromReg(file), 1);
+  EXPECT_EQ(Stored("Named", "v"), (RawValue{"v", win::REG_SZ, Sz("w")}));
+}
+
 TEST_F(RegistryAccessContract, AnExportedTreeImportsBackTheSame) {
   using testing_support::ReadTree;
   testing_support::WriteSampleTree(Reg(), win::HKEY_CURRENT_USER, Sub("Tree"));
   const auto before = ReadTree(Reg(), win::HKEY_CURRENT_USER, Sub("Tree"));
-  ASSERT_EQ(before.size(), 6u);
+  ASSERT_EQ(before.size(), 8u);
   const std::string file = dir_.File("tree.reg");
   ASSERT_EQ(reg_.ExportToReg(At("Tree"), file, true), 1);
   DeleteTree(Reg(), win::HKEY_CURRENT_USER, Sub("Tree"));

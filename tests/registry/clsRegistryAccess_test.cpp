@@ -33,10 +33,12 @@ TEST_F(RegistryAccessTest, PathsNameTheirRootByLongOrShortNameInAnyCase) {
            {"HKUS\\T2", win::HKEY_USERS, "T2"},
            {"HKEY_CURRENT_CONFIG\\T", win::HKEY_CURRENT_CONFIG, "T"},
            {"HKCC\\T2", win::HKEY_CURRENT_CONFIG, "T2"},
-           // Only the first four characters name the root.
-           {"HKCUX\\T\\Fifth", win::HKEY_CURRENT_USER, "T\\Fifth"},
-           // A long name inside the path is shortened too.
-           {"HKCU\\T\\HKEY_LOCAL_MACHINE\\In", win::HKEY_CURRENT_USER, "T\\HKLM\\In"},
+           // The first component names the root, whole; a root name further on
+           // is an ordinary key name.
+           {"HKCUX\\T\\Fifth", 0, ""},
+           {"HKEY_CURRENT_USERS\\T", 0, ""},
+           {"HKCU\\T\\HKEY_LOCAL_MACHINE\\In", win::HKEY_CURRENT_USER, "T\\HKEY_LOCAL_MACHINE\\In"},
+           {"HKCU\\T\\HKLM", win::HKEY_CURRENT_USER, "T\\HKLM"},
            {"HKU\\T", 0, ""},
            {"Software\\T", 0, ""},
            {"", 0, ""},
@@ -47,8 +49,8 @@ TEST_F(RegistryAccessTest, PathsNameTheirRootByLongOrShortNameInAnyCase) {
       EXPECT_TRUE(Exists(c.subKey, c.root)) << c.path;
     }
   }
-  // The long root names, not the short ones, may show up as real sub-key names.
-  EXPECT_FALSE(Exists("T\\HKEY_LOCAL_MACHINE"));
+  EXPECT_FALSE(Exists("T\\HKLM\\In"));
+  EXPECT_FALSE(Exists("T\\Fifth"));
 }
 
 TEST_F(RegistryAccessTest, ARootAloneAddressesTheRootKey) {

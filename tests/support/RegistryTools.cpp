@@ -1,5 +1,8 @@
 #include "support/RegistryTools.h"
 
+#include <cstdio>
+#include <ostream>
+
 namespace testing_support {
 namespace {
 
@@ -13,7 +16,28 @@ win::LSTATUS SetBytes(platform::Registry& registry, win::HKEY key, const std::st
                                  static_cast<win::DWORD>(data.size()));
 }
 
+void PrintEscaped(const std::string& bytes, std::ostream* out) {
+  *out << '"';
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
+      *out << c;
+    } else {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      *out << escaped;
+    }
+  }
+  *out << '"';
+}
+
 }  // namespace
+
+void PrintTo(const RawValue& value, std::ostream* out) {
+  PrintEscaped(value.name, out);
+  *out << " type " << value.type << " ";
+  PrintEscaped(value.data, out);
+}
 
 void DeleteTree(platform::Registry& registry, win::HKEY root, const std::string& path) {
   for (const std::string& child : SubKeys(registry, root, path)) {

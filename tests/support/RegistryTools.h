@@ -1,6 +1,7 @@
 // Small helpers over the registry seam for arranging and inspecting tests.
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ struct RawValue {
 
   bool operator==(const RawValue&) const = default;
 };
+
+// Test failures show a value as its name, type and bytes, escaped.
+void PrintTo(const RawValue& value, std::ostream* out);
 
 // Deletes root\path and everything below it; a missing key is fine.
 void DeleteTree(platform::Registry& registry, win::HKEY root, const std::string& path);

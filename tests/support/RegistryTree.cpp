@@ -46,6 +46,8 @@ void WriteSampleTree(platform::Registry& registry, win::HKEY root, const std::st
   for (int i = 0; i < 256; ++i) allBytes.push_back(static_cast<char>(i));
   std::string longBytes;
   for (int i = 0; i < 1000; ++i) longBytes.push_back(static_cast<char>((i * 37) & 0xFF));
+  std::string bytes300;
+  for (int i = 0; i < 300; ++i) bytes300.push_back(static_cast<char>((i * 7 + 3) & 0xFF));
   std::string longText;
   for (int i = 0; i < 1000; ++i) longText.push_back(static_cast<char>('a' + i % 26));
 
@@ -63,6 +65,10 @@ void WriteSampleTree(platform::Registry& registry, win::HKEY root, const std::st
       {"", "backslashes", win::REG_SZ, Sz("C:\\dir\\sub\\")},
       {"", "quotes", win::REG_SZ, Sz("say \"hi\" and \"\"")},
       {"", "equals", win::REG_SZ, Sz("a=b==c=")},
+      {"", "With=Equals", win::REG_SZ, Sz("asdf")},
+      {"", "=x=", win::REG_BINARY, "\x3D"},
+      {"", "not a comment", win::REG_SZ, Sz("v\" ;x")},
+      {"", "tabs", win::REG_SZ, Sz("\ttabbed\t")},
       {"", "spaces", win::REG_SZ, Sz("  lead and trail  ")},
       {"", "high bytes", win::REG_SZ, Sz("caf\xE9 \xFF")},
       {"", "dash", win::REG_SZ, Sz("-")},
@@ -81,13 +87,17 @@ void WriteSampleTree(platform::Registry& registry, win::HKEY root, const std::st
       {"", "bin ff", win::REG_BINARY, "\xFF"},
       {"", "bin all", win::REG_BINARY, allBytes},
       {"", "bin long", win::REG_BINARY, longBytes},
+      {"", "bin 300", win::REG_BINARY, bytes300},
       {"Child", "", win::REG_SZ, Sz("")},
       {"Child", "inner", win::REG_SZ, Sz("value")},
+      {"Child", "@", win::REG_SZ, Sz("not the default")},
       {"Child\\Grand child", "", win::REG_BINARY, std::string("\0\x01\xFF", 3)},
       {"Child\\Grand child", "count", win::REG_DWORD, Dword(12345)},
       {"Numbers", "", win::REG_DWORD, Dword(30)},
       {"Numbers", "big", win::REG_DWORD, Dword(0xDEADBEEF)},
       {"Key \"quoted\" [x]", "v", win::REG_SZ, Sz("w")},
+      {"HKCUStuff", "root-like", win::REG_SZ, Sz("key")},
+      {"HKEY_LOCAL_MACHINE", "root name", win::REG_DWORD, Dword(1)},
   };
   for (const Entry& entry : entries) {
     SetRaw(registry, root, entry.key.empty() ? path : path + "\\" + entry.key, entry.name,

@@ -18,9 +18,10 @@ using TreeSnapshot = std::map<std::string, std::vector<RawValue>>;
 TreeSnapshot ReadTree(platform::Registry& registry, win::HKEY root, const std::string& path);
 
 // Writes the sample tree below root\path: string, number and binary values
-// that are empty, long, or hold backslashes, quotes, "=", spaces at either
-// end and the bytes 0x00 and 0xFF; default values of each type; names with
-// spaces and quotes and longer than 255 characters; a key without values.
+// that are empty, long, or hold backslashes, quotes, "=", what looks like a
+// comment, blanks at either end and the bytes 0x00 and 0xFF; default values
+// of each type and a string named "@"; names with spaces, quotes and "=" and
+// longer than 255 characters; keys named like roots; a key without values.
 void WriteSampleTree(platform::Registry& registry, win::HKEY root, const std::string& path);
 
 }  // namespace testing_support
