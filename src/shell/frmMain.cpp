@@ -35,8 +35,14 @@ toolkit::LayoutNode LoadLayout() {
 
 }  // namespace
 
-frmMain::frmMain() {
-  CreateControls();
+frmMain::frmMain() : layout_(LoadLayout()) {
+  form.Create(layout_);
+  for (const toolkit::LayoutNode& node : layout_.children) {
+    if (node.kind != "Timer") continue;
+    if (node.name != "Timer1") throw std::runtime_error("unknown timer " + node.name);
+    Timer1.SetInterval(static_cast<win::UINT>(node.Integer("Interval", 0)));
+    Timer1.SetEnabled(node.Bool("Enabled", true));
+  }
   panel_ = std::make_unique<SettingsPanel>(
       SettingsPanel::Controls{cmbLButton, cmbRButton, cmbWButton, cmbXButton1, cmbXButton2,
                               scrSpeed, scrClickSpeed, scrWheelScroll},
@@ -107,9 +113,6 @@ frmMain::~frmMain() {
 frmMain* frmMain::Current() { return current; }
 
 void frmMain::CreateControls() {
-  const toolkit::LayoutNode layout = LoadLayout();
-  form.Create(layout);
-
   struct Binding {
     const char* kind;
     toolkit::Control* control;
@@ -133,14 +136,8 @@ void frmMain::CreateControls() {
 
   // Windows are made in tab order, which is also the order the keyboard visits them.
   std::vector<const toolkit::LayoutNode*> ordered;
-  for (const toolkit::LayoutNode& node : layout.children) {
-    if (node.kind == "Property") continue;
-    if (node.kind == "Timer") {
-      if (node.name != "Timer1") throw std::runtime_error("unknown timer " + node.name);
-      Timer1.SetInterval(static_cast<win::UINT>(node.Integer("Interval", 0)));
-      Timer1.SetEnabled(node.Bool("Enabled", true));
-      continue;
-    }
+  for (const toolkit::LayoutNode& node : layout_.children) {
+    if (node.kind == "Property" || node.kind == "Timer") continue;
     if (node.kind == "PictureBox") {
       if (node.name != "picSkinMask") throw std::runtime_error("unknown picture box " + node.name);
       const platform::ChildSpec spec = toolkit::Control::PlacementOf(form, node);
@@ -185,6 +182,9 @@ void frmMain::Form_Load() {
     process.ExitProcess(0);
     return;
   }
+  // Only a copy that stays makes its controls and loads their pictures: a
+  // second start, which only wakes the first, ends as fast as a copy can.
+  CreateControls();
   Activated = false;
   StoredChoices stored;
   stored.WheelButton = mod_Registry::ReadMouseValue(mod_Registry::WheelButton);

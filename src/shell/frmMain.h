@@ -31,8 +31,8 @@ inline constexpr win::UINT kTrayCallbackMessage = 0x200;
 
 class frmMain {
  public:
-  // Creates the window and its controls from the layout; throws
-  // std::runtime_error when the layout is missing or does not fit the window.
+  // Creates the window from the layout (its controls follow at load, see
+  // Start); throws std::runtime_error when the layout is missing.
   frmMain();
   ~frmMain();
   frmMain(const frmMain&) = delete;
@@ -41,8 +41,9 @@ class frmMain {
   // The process-wide main window, or null before it exists.
   static frmMain* Current();
 
-  // Loads the window and shows it; false when start-up ended the process
-  // because another copy runs.
+  // Loads the window (making its controls from the layout) and shows it;
+  // false when start-up ended the process because another copy runs. Throws
+  // std::runtime_error when the layout does not fit the window.
   bool Start();
 
   // Public operations.
@@ -99,6 +100,7 @@ class frmMain {
 
   void ShapeWindow();
 
+  toolkit::LayoutNode layout_;
   platform::PicturePtr maskPicture_;
   std::unique_ptr<SettingsPanel> panel_;
   bool ended_ = false;

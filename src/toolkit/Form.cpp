@@ -78,13 +78,20 @@ void Form::Create(const LayoutNode& node) {
   window_->SetProcedure([this](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
     return Procedure(message, wParam, lParam);
   });
-  if (const std::string icon = node.Text("Icon"); icon.rfind("res:", 0) == 0) {
+  iconValue_ = node.Text("Icon");
+  pictureValue_ = node.Text("Picture");
+}
+
+void Form::LoadPictures() const {
+  if (picturesLoaded_) return;
+  picturesLoaded_ = true;
+  if (iconValue_.rfind("res:", 0) == 0) {
     auto& windowing = platform::Use<platform::Windowing>();
-    icon_ = windowing.LoadIconA(icon.substr(4), platform::IconSize::Large);
-    smallIcon_ = windowing.LoadIconA(icon.substr(4), platform::IconSize::Small);
+    icon_ = windowing.LoadIconA(iconValue_.substr(4), platform::IconSize::Large);
+    smallIcon_ = windowing.LoadIconA(iconValue_.substr(4), platform::IconSize::Small);
     window_->SetIcon(icon_, smallIcon_);
   }
-  picture_ = LoadLayoutPicture(node.Text("Picture"));
+  picture_ = LoadLayoutPicture(pictureValue_);
   if (platform::HasImage(picture_)) window_->SetBackgroundBitmap(picture_->Handle());
 }
 
@@ -102,6 +109,7 @@ void Form::PopupMenu(Menu& menu) {
 win::HWND Form::hWnd() const { return window_ ? window_->Handle() : 0; }
 
 void Form::Show() {
+  LoadPictures();
   // A hidden minimised window comes back minimised, as Windows shows it.
   window_->ShowWindow(window_->IsIconic() ? win::SW_SHOWMINIMIZED : win::SW_SHOW);
 }

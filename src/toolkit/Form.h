@@ -27,6 +27,8 @@ class Form {
   ~Form();
 
   // Makes the window from the form's layout block (hidden, as after loading).
+  // Its icon and background picture are loaded when it is first shown or
+  // asked for them: a window that is never shown never pays for them.
   void Create(const LayoutNode& node);
   win::HWND hWnd() const;
   const std::string& Caption() const { return caption_; }
@@ -38,10 +40,19 @@ class Form {
   void SetWindowState(WindowState state);
   // The window's icon, from the layout's "Icon = res:NAME", at the large and
   // the small icon size; 0 for none.
-  win::HICON Icon() const { return icon_; }
-  win::HICON SmallIcon() const { return smallIcon_; }
+  win::HICON Icon() const {
+    LoadPictures();
+    return icon_;
+  }
+  win::HICON SmallIcon() const {
+    LoadPictures();
+    return smallIcon_;
+  }
   // The picture drawn as the window's background ("Picture = res:NAME").
-  const platform::PicturePtr& Picture() const { return picture_; }
+  const platform::PicturePtr& Picture() const {
+    LoadPictures();
+    return picture_;
+  }
 
   // Pops the menu's items up at the pointer, this window their owner, and
   // runs the Click of the item chosen.
@@ -73,12 +84,16 @@ class Form {
 
  private:
   std::optional<win::LRESULT> Procedure(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+  void LoadPictures() const;
 
   std::unique_ptr<platform::FormWindow> window_;
   std::string caption_;
-  win::HICON icon_ = 0;
-  win::HICON smallIcon_ = 0;
-  platform::PicturePtr picture_;
+  std::string iconValue_;
+  std::string pictureValue_;
+  mutable bool picturesLoaded_ = false;
+  mutable win::HICON icon_ = 0;
+  mutable win::HICON smallIcon_ = 0;
+  mutable platform::PicturePtr picture_;
   std::map<win::HWND, Control*> children_;
   std::map<win::UINT, std::function<win::LRESULT(win::WPARAM, win::LPARAM)>> handlers_;
   std::deque<std::function<void()>> deferred_;
