@@ -1,6 +1,8 @@
 // ButtonEx: creation, properties, methods and persistence.
 #include "controls/ButtonEx.h"
 
+#include <utility>
+
 #include "controls/Rounding.h"
 #include "platform/Services.h"
 
@@ -317,7 +319,26 @@ void ButtonEx::InitProperties() {
   SetWhatsThisHelpID(0);
 }
 
+void ButtonEx::DrawDeferredFace() {
+  deferDrawing_ = false;
+  if (const std::optional<std::int32_t> state = std::exchange(deferredState_, std::nullopt)) {
+    DrawButton(*state);
+  }
+}
+
 void ButtonEx::ReadProperties(const toolkit::PropertyBag& bag) {
+  deferDrawing_ = true;
+  try {
+    ReadSavedProperties(bag);
+  } catch (...) {
+    // What was read before the failure shows, as it would have.
+    DrawDeferredFace();
+    throw;
+  }
+  DrawDeferredFace();
+}
+
+void ButtonEx::ReadSavedProperties(const toolkit::PropertyBag& bag) {
   const platform::PicturePtr absent;
   SetAllowDefault(bag.ReadProperty("AllowDefault", kAllowDefault));
   SetAllowFocus(bag.ReadProperty("AllowFocus", kAllowFocus));

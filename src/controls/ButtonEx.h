@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -198,6 +199,10 @@ class ButtonEx final : private platform::UserControlEvents {
   std::vector<double> MouseArguments(int button, int shift, float x, float y) const;
 
   void Redraw() { DrawButton(currentState_); }
+  // Draws the face a loading left pending, if any, and stops deferring.
+  void DrawDeferredFace();
+  // Every key of the bag, in order, through the setters.
+  void ReadSavedProperties(const toolkit::PropertyBag& bag);
   void Notify(const char* key) {
     if (PropertyChanged) PropertyChanged(key);
   }
@@ -248,6 +253,14 @@ class ButtonEx final : private platform::UserControlEvents {
   std::int32_t currentState_ = 0;
   bool focusCue_ = false;
   std::string lastHoverEvent_;
+
+  // While saved properties are read, each setter's drawing only works out the
+  // state it leaves and the face is drawn once, at the end: every drawing
+  // clears the surface and draws the whole face, so only the last one shows.
+  // A skin may resize the control, which redraws within the drawing, so from
+  // the first skinned face on the drawings are made as they come.
+  bool deferDrawing_ = false;
+  std::optional<std::int32_t> deferredState_;
 };
 
 }  // namespace controls

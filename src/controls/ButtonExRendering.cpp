@@ -63,6 +63,25 @@ platform::PicturePtr ForState(std::int32_t state, const platform::PicturePtr& no
 void ButtonEx::DrawButton(std::int32_t state) {
   // No pressed face after the pointer has left, however long the button is held.
   if (lastHoverEvent_ == kMouseExit && state == StateDown) return;
+  const std::int32_t requested = state;
+  if (style_ == 1) {
+    // A toggle button shows its value: pressed while it is 0.
+    if (value_ == 0) {
+      state = StateDown;
+    } else if (state != StateOver) {
+      state = StateUp;
+    }
+  }
+  const bool standard = !skinUp_ || appearance_ != 2;
+  if (deferDrawing_) {
+    if (standard) {
+      deferredState_ = requested;
+      currentState_ = state;  // what the standard face records
+      return;
+    }
+    deferDrawing_ = false;
+    deferredState_.reset();
+  }
   const bool cue = focusCue_;
   surface_->SetPicture(nullptr);
   surface_->SetMaskPicture(nullptr);
@@ -73,15 +92,7 @@ void ButtonEx::DrawButton(std::int32_t state) {
   } catch (...) {
     userMode = false;
   }
-  if (style_ == 1) {
-    // A toggle button shows its value: pressed while it is 0.
-    if (value_ == 0) {
-      state = StateDown;
-    } else if (state != StateOver) {
-      state = StateUp;
-    }
-  }
-  if (!skinUp_ || appearance_ != 2) {
+  if (standard) {
     DrawStandardFace(state, cue && userMode);
   } else {
     DrawSkinFace(state, cue && userMode);
