@@ -3,6 +3,8 @@
 // manifest and the version information.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -143,6 +145,60 @@ TEST_F(Resources, TheManifestAsksForCommonControls6AndNoDpiAwareness) {
             std::string::npos);
   EXPECT_NE(manifest.find(R"(WindowsSettings">false</dpiAware>)"), std::string::npos);
   EXPECT_NE(manifest.find(R"(level="asInvoker")"), std::string::npos);
+}
+
+// The DLLs the program imports at load, read from its file, and its file
+// alignment.
+struct ImageFacts {
+  std::vector<std::string> importedAtLoad;
+  DWORD fileAlignment = 0;
+};
+
+ImageFacts ReadImage(const std::vector<std::uint8_t>& file) {
+  ImageFacts facts;
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);
+  facts.fileAlignment = nt->OptionalHeader.FileAlignment;
+  const auto* sections = IMAGE_FIRST_SECTION(nt);
+  auto at = [&](DWORD rva) -> const std::uint8_t* {
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+      const IMAGE_SECTION_HEADER& section = sections[i];
+      if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData) {
+        return file.data() + section.PointerToRawData + (rva - section.VirtualAddress);
+      }
+    }
+    return nullptr;
+  };
+  const DWORD imports =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(at(imports));
+       entry != nullptr && entry->Name != 0; ++entry) {
+    std::string name(reinterpret_cast<const char*>(at(entry->Name)));
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    facts.importedAtLoad.push_back(name);
+  }
+  return facts;
+}
+
+TEST(ProgramImage, ShellAndOleLoadAtTheirFirstUseAndTheImageMapsPageByPage) {
+  const std::vector<std::uint8_t> file = ui::ReadFileBytes(KV_PROGRAM);
+  const ImageFacts facts = ReadImage(file);
+  const auto imported = [&](const std::string& dll) {
+    return std::count(facts.importedAtLoad.begin(), facts.importedAtLoad.end(), dll) != 0;
+  };
+  EXPECT_TRUE(imported("user32.dll")) << "the reading itself works";
+  // They are needed for only some of what the program does (starting
+  // programs, the notification icon, drag and drop): loaded at start, with
+  // what they pull in, they would cost every start. Their names stand in the
+  // image for the delay-load helper.
+  const std::string image(file.begin(), file.end());
+  for (const char* dll : {"shell32.dll", "ole32.dll"}) {
+    EXPECT_FALSE(imported(dll)) << dll;
+    EXPECT_NE(image.find(std::string(dll) + '\0'), std::string::npos) << dll;
+  }
+  // Sections aligned in the file as in memory: the image is mapped and only
+  // what a run touches becomes resident.
+  EXPECT_EQ(facts.fileAlignment, 4096u);
 }
 
 TEST_F(Resources, VersionInformationNamesProductMakerAndVersion) {
