@@ -8,10 +8,6 @@
 #include <cstring>
 
 #include <windows.h>
-// These build on windows.h.
-#include <commctrl.h>
-#include <ole2.h>
-#include <shellapi.h>
 
 namespace {
 
@@ -26,14 +22,20 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  // Loaded at run time, so that the bare window imports none of them.
   const bool libraries = std::strstr(commandLine, "--libraries") != nullptr;
   if (libraries) {
-    ::OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    SHFILEINFOA info{};
-    ::SHGetFileInfoA(".txt", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                     SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME);
+    using Initialize = HRESULT(WINAPI*)(void*);
+    using InitCommonControls = void(WINAPI*)();
+    if (auto initialize = reinterpret_cast<Initialize>(reinterpret_cast<void*>(
+            ::GetProcAddress(::LoadLibraryA("ole32.dll"), "OleInitialize")))) {
+      initialize(nullptr);
+    }
+    if (auto init = reinterpret_cast<InitCommonControls>(reinterpret_cast<void*>(
+            ::GetProcAddress(::LoadLibraryA("comctl32.dll"), "InitCommonControls")))) {
+      init();
+    }
+    ::LoadLibraryA("shell32.dll");
   }
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -55,6 +57,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }
-  if (libraries) ::OleUninitialize();
   return 0;
 }
