@@ -143,7 +143,7 @@ void frmMain::CreateControls() {
       const platform::ChildSpec spec = toolkit::Control::PlacementOf(form, node);
       picSkinMask = std::make_unique<toolkit::PictureBox>(spec.rect.left, spec.rect.top,
                                                           spec.rect.width, spec.rect.height);
-      maskPicture_ = toolkit::LoadLayoutPicture(node.Text("Picture"));
+      maskPictureValue_ = node.Text("Picture");
       continue;
     }
     ordered.push_back(&node);
@@ -203,9 +203,15 @@ void frmMain::ShapeWindow() {
   if (!picSkinMask) throw std::runtime_error("the layout lacks picSkinMask");
   // A persistent image that takes its picture's size, so that its device
   // context holds every pixel of the mask.
-  picSkinMask->SetPicture(maskPicture_);
+  picSkinMask->SetAutoRedraw(true);
+  picSkinMask->SetPicture(toolkit::LoadLayoutPicture(maskPictureValue_));
   std::int32_t transparent = 0;  // none given: the mask's top-left colour
   const win::HRGN region = mod_Outline::CreateSkinRegion(*picSkinMask, transparent);
+  // The mask has done its work and nothing ever shows the box: its two
+  // bitmaps of 600 x 550 pixels need not stay for the program's long life in
+  // the tray. The box keeps its size.
+  picSkinMask->SetAutoRedraw(false);
+  picSkinMask->SetPicture(nullptr);
   // An unreadable mask leaves the window rectangular, never invisible.
   if (region == 0) return;
   // The window system owns the region from here on.

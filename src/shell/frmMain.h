@@ -101,7 +101,7 @@ class frmMain {
   void ShapeWindow();
 
   toolkit::LayoutNode layout_;
-  platform::PicturePtr maskPicture_;
+  std::string maskPictureValue_;
   std::unique_ptr<SettingsPanel> panel_;
   bool ended_ = false;
   bool sessionNotified_ = false;
