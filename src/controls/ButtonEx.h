@@ -208,9 +208,11 @@ class ButtonEx final : private platform::UserControlEvents {
   }
 
   std::unique_ptr<platform::UserControlSurface> surface_;
-  // The hidden inner controls of the control's own design.
-  toolkit::PictureBox pictTempHighlight_{121, 16, 81, 33};
-  toolkit::PictureBox pictTempDestination_{121, 64, 81, 33};
+  // The hidden inner controls of the control's own design. The two scratch
+  // surfaces serve only a highlighted picture: their images are made when
+  // one is first drawn.
+  toolkit::PictureBox pictTempHighlight_{121, 16, 81, 33, false};
+  toolkit::PictureBox pictTempDestination_{121, 64, 81, 33, false};
   toolkit::PictureBox imgPicture_{16, 48, 81, 33};
   toolkit::Timer timer1_;
 

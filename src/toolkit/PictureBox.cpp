@@ -11,14 +11,14 @@ constexpr win::COLORREF kButtonText = 0x80000012;
 
 }  // namespace
 
-PictureBox::PictureBox(int left, int top, int width, int height)
+PictureBox::PictureBox(int left, int top, int width, int height, bool autoRedraw)
     : left_(left),
       top_(top),
       width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       backColor_(kButtonFace),
       foreColor_(kButtonText) {
-  SetAutoRedraw(true);
+  SetAutoRedraw(autoRedraw);
 }
 
 void PictureBox::SetAutoRedraw(bool on) {

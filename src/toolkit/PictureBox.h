@@ -10,8 +10,8 @@ namespace toolkit {
 
 class PictureBox {
  public:
-  // Position and size in pixels of the owner's surface.
-  PictureBox(int left, int top, int width, int height);
+  // Position and size in pixels of the owner's surface; autoRedraw as below.
+  PictureBox(int left, int top, int width, int height, bool autoRedraw = true);
 
   win::HDC hdc() const { return Image().hdc(); }
   int Left() const { return left_; }
