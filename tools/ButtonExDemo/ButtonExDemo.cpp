@@ -11,11 +11,7 @@
 #include <vector>
 
 #include "controls/ButtonEx.h"
-#include "platform/Services.h"
-#include "platform/win32/Win32Gdi.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Timers.h"
-#include "platform/win32/Win32UserControls.h"
+#include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32WindowBase.h"
 #include "toolkit/Timer.h"
 
@@ -310,16 +306,7 @@ int MeasureTimerPeriod() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE, LPSTR commandLine, int) {
-  win32::Win32Gdi gdi;
-  win32::Win32Screen screen;
-  win32::Win32Timers timers;
-  win32::Win32Pointer pointer;
-  win32::Win32UserControls userControls;
-  platform::Install<platform::Gdi> useGdi(gdi);
-  platform::Install<platform::Screen> useScreen(screen);
-  platform::Install<platform::Timers> useTimers(timers);
-  platform::Install<platform::Pointer> usePointer(pointer);
-  platform::Install<platform::UserControls> useUserControls(userControls);
+  win32::Win32Platform platform;
   if (std::strstr(commandLine, "--timer-period") != nullptr) return MeasureTimerPeriod();
 
   int result = 0;
