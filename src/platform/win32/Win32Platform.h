@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Gdi.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
+#include "platform/win32/Win32Pointer.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
