@@ -37,8 +37,9 @@ ManifestDPIAware true
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "KV-3050P Setup"
 !define MOUSE_KEY "Control Panel\Mouse"
-; How a running copy is found and asked to end (the program's main window
-; answers this registered message as a confirmed Exit, without asking).
+; How a running copy is found and asked to end: its main window, of the
+; program's form class and titled with the product's name, answers this
+; registered message as a confirmed Exit, without asking.
 !define WINDOW_CLASS "KV3050PSetupForm"
 !define END_REQUEST "KV3050PSetup.EndRequest"
 ; Under a display without a window manager, Wine takes seconds to let a
@@ -100,7 +101,7 @@ Var EndedCopy
 Function ${un}EndRunningCopy
   System::Call 'user32::RegisterWindowMessageW(w "${END_REQUEST}") i .r0'
   ${Do}
-    FindWindow $1 "${WINDOW_CLASS}"
+    FindWindow $1 "${WINDOW_CLASS}" "${PRODUCT}"
     ${If} $1 P= 0
       ${ExitDo}
     ${EndIf}
