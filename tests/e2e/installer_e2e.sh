@@ -22,8 +22,14 @@ win_echo() { wine_run cmd /c echo "$1" 2>/dev/null | tr -d '\r'; }
 unix_path() { wine_run winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 # The data of one value as `reg query` shows it ("0x1" for a DWORD).
 reg_data() {
-  wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+  wine_run reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' |
     awk -v name="$2" -F'    ' '$2 == name { print $4 }'
+}
+# Equal texts, or both shown on the report's console.
+equals() {
+  [ "$1" = "$2" ] && return 0
+  printf '       got      %s\n       expected %s\n' "$1" "$2"
+  return 1
 }
 reg_missing() { ! wine_run reg query "$1" /v "$2" >/dev/null 2>&1; }
 key_missing() { ! wine_run reg query "$1" >/dev/null 2>&1; }
@@ -86,13 +92,13 @@ check "the program is in the user's programs folder" \
   cmp -s "$install_dir_unix/KV3050PSetup.exe" "$KV_SHIPPED_PROGRAM"
 check "with its uninstaller" test -f "$install_dir_unix/Uninstall.exe"
 check "the Start menu has a shortcut" test -f "$shortcut_unix"
-check "that starts the program" test "$(probe shortcut "$shortcut")" = "$program|"
+check "that starts the program" equals "$(probe shortcut "$shortcut")" "$program|"
 check "the Run value holds the quoted path and -TRAY" \
-  test "$(reg_data "$RUN_KEY" 'KV-3050P Setup')" = "\"$program\" -TRAY"
+  equals "$(reg_data "$RUN_KEY" 'KV-3050P Setup')" "\"$program\" -TRAY"
 
-while IFS='|' read -r name expected; do
-  check "the installed-programs entry has $name" test "$(reg_data "$ENTRY_KEY" "$name")" = "$expected"
-done <<LIST
+while IFS='|' read -r name expected <&3; do
+  check "the installed-programs entry has $name" equals "$(reg_data "$ENTRY_KEY" "$name")" "$expected"
+done 3<<LIST
 DisplayName|KV-3050P Setup
 DisplayVersion|$KV_VERSION
 Publisher|Ombrix
@@ -107,7 +113,7 @@ size_kb=$(($(reg_data "$ENTRY_KEY" EstimatedSize)))
 files_kb=$(($(cat "$install_dir_unix"/* | wc -c) / 1024))
 check "its EstimatedSize is the folder's size in KB" \
   test "$size_kb" -ge $((files_kb - 1)) -a "$size_kb" -le $((files_kb + 1))
-check "installing leaves the stored choice alone" test "$(reg_value XButton1)" = Forward
+check "installing leaves the stored choice alone" equals "$(reg_value XButton1)" Forward
 
 # Wine's sign-in step starts what the Run values name, with their command lines.
 wine_run wineboot >/dev/null 2>&1
@@ -121,7 +127,7 @@ check "setup.exe /S installs again while the program runs" install_silently
 check "the running copy was asked to end and ended" eventually 30 ended "$first"
 check "by itself, as a confirmed Exit ends" eventually 10 ended_itself
 check "and runs again in the tray" eventually 30 runs_again_in_tray "$first"
-check "the stored XButton1 choice is kept" test "$(reg_value XButton1)" = Forward
+check "the stored XButton1 choice is kept" equals "$(reg_value XButton1)" Forward
 
 reg_set WheelButton Excel
 reg_set XButton2 Backward
@@ -144,12 +150,12 @@ check "the uninstall entry goes" eventually 60 key_missing "$ENTRY_KEY"
 check "the program's folder goes" eventually 30 test ! -e "$install_dir_unix"
 check "the shortcut goes" test ! -e "$shortcut_unix"
 check "the Run value goes" reg_missing "$RUN_KEY" 'KV-3050P Setup'
-check "another program's Run value stays" test "$(reg_data "$RUN_KEY" Other)" = 'C:\other.exe'
+check "another program's Run value stays" equals "$(reg_data "$RUN_KEY" Other)" 'C:\other.exe'
 for name in "${PROGRAM_VALUES[@]}"; do
   check "the program's own $name goes" reg_missing "$MOUSE_KEY" "$name"
 done
 expected="$(grep -v -E "$PROGRAM_LINE" <<<"$before")"
-check "every other value of Control Panel\\Mouse stays as it was" test "$(mouse_values)" = "$expected"
+check "every other value of Control Panel\\Mouse stays as it was" equals "$(mouse_values)" "$expected"
 for line in 'MouseSensitivity    REG_SZ    13' 'DoubleClickSpeed    REG_SZ    640' \
   'SwapMouseButtons    REG_SZ    1'; do
   check "among them ${line%% *}" grep -qx "    $line" <<<"$(mouse_values)"
