@@ -130,7 +130,9 @@ BOOL CALLBACK ListMenu(HWND window, LPARAM) {
   return TRUE;
 }
 
-BOOL CALLBACK ListChild(HWND window, LPARAM) {
+// One "class|text" line a window; visibleOnly (the context) skips hidden ones.
+BOOL CALLBACK ListClassAndText(HWND window, LPARAM visibleOnly) {
+  if (visibleOnly != 0 && !IsWindowVisible(window)) return TRUE;
   char className[128] = "";
   char text[256] = "";
   GetClassNameA(window, className, sizeof className);
@@ -142,18 +144,8 @@ BOOL CALLBACK ListChild(HWND window, LPARAM) {
 int Children() {
   HWND window = MainWindow();
   if (window == nullptr) return 1;
-  EnumChildWindows(window, ListChild, 0);
+  EnumChildWindows(window, ListClassAndText, 0);
   return 0;
-}
-
-BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
-  if (!IsWindowVisible(window)) return TRUE;
-  char className[128] = "";
-  char title[256] = "";
-  GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, title, sizeof title);
-  std::printf("%s|%s\n", className, title);
-  return TRUE;
 }
 
 int Cursor() {
@@ -377,7 +369,7 @@ int main(int argc, char** argv) {
                 static_cast<LPARAM>(std::strtoll(argv[4], nullptr, 0)));
   }
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
-  if (command == "toplevel") return EnumWindows(ListTopLevel, 0) ? 0 : 1;
+  if (command == "toplevel") return EnumWindows(ListClassAndText, 1) ? 0 : 1;
   if (command == "children") return Children();
   if (command == "cursor") return Cursor();
   if (command == "watch" && argc > 2) return Watch(std::atoi(argv[2]));
