@@ -161,10 +161,16 @@ class ButtonEx final : private platform::UserControlEvents {
   // The container hears of each property change under the property's bag key.
   std::function<void(const std::string& key)> PropertyChanged;
 
-  // The descriptions a designer shows for the members that have one.
-  static const std::vector<std::pair<std::string_view, std::string_view>>& Descriptions();
-
  private:
+  struct Property;
+  static const std::vector<Property>& Properties();
+  // The property of that bag key; a key the table lacks is a fault of the
+  // control itself (std::logic_error).
+  static const Property& PropertyOf(std::string_view key);
+  toolkit::PropertyValue DefaultOf(const Property& property) const;
+  void Assign(const Property& property, const toolkit::PropertyValue& value);
+  void Assign(std::string_view key, const toolkit::PropertyValue& value);
+
   // Rendering (ButtonExRendering.cpp).
   void DrawButton(std::int32_t state);
   void DrawStandardFace(std::int32_t state, bool cue);
@@ -201,11 +207,6 @@ class ButtonEx final : private platform::UserControlEvents {
   void Redraw() { DrawButton(currentState_); }
   // Draws the face a loading left pending, if any, and stops deferring.
   void DrawDeferredFace();
-  // Every key of the bag, in order, through the setters.
-  void ReadSavedProperties(const toolkit::PropertyBag& bag);
-  void Notify(const char* key) {
-    if (PropertyChanged) PropertyChanged(key);
-  }
 
   std::unique_ptr<platform::UserControlSurface> surface_;
   // The hidden inner controls of the control's own design. The two scratch

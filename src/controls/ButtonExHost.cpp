@@ -1,9 +1,11 @@
 #include "controls/ButtonExHost.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "platform/Services.h"
+#include "platform/Text.h"
 #include "platform/UserControlSurface.h"
 #include "toolkit/Form.h"
 #include "toolkit/Pictures.h"
@@ -17,16 +19,9 @@ constexpr std::array<std::string_view, 7> kContainerKeys = {
     "Left", "Top", "Width", "Height", "TabIndex", "Visible", "AccessibleName"};
 
 bool IsContainerKey(std::string_view key) {
-  for (std::string_view own : kContainerKeys) {
-    if (own.size() == key.size() &&
-        std::equal(own.begin(), own.end(), key.begin(), [](char a, char b) {
-          return std::tolower(static_cast<unsigned char>(a)) ==
-                 std::tolower(static_cast<unsigned char>(b));
-        })) {
-      return true;
-    }
-  }
-  return false;
+  return std::any_of(kContainerKeys.begin(), kContainerKeys.end(), [key](std::string_view own) {
+    return platform::EqualsIgnoringCase(own, key);
+  });
 }
 
 platform::FontPtr FontFromGroup(const toolkit::LayoutNode& group) {

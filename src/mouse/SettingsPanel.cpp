@@ -7,21 +7,16 @@
 #include "mouse/Choices.h"
 #include "mouse/mod_Mouse.h"
 #include "mouse/mod_Registry.h"
+#include "platform/Text.h"
 
 namespace {
 
 constexpr int kDefaultScrollLines = 3;
 
-std::string_view TrimSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 int ScrollLinesFromStored(std::string_view stored) {
-  std::string_view text = TrimSpaces(stored);
+  std::string_view text = platform::Trim(stored);
   if (text.empty()) return kDefaultScrollLines;
   const bool negative = text.front() == '-';
   if (text.front() == '-' || text.front() == '+') text.remove_prefix(1);

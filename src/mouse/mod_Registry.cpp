@@ -5,6 +5,7 @@
 
 #include "platform/Ownership.h"
 #include "platform/Services.h"
+#include "platform/Text.h"
 
 namespace mod_Registry {
 namespace {
@@ -15,13 +16,6 @@ platform::Registry& Registry() { return platform::Use<platform::Registry>(); }
 constexpr win::REGSAM kReadWrite = win::KEY_READ | win::KEY_WRITE | win::KEY_CREATE_LINK;
 
 constexpr std::size_t kReadBuffer = 256;
-
-std::string TrimSpaces(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 
@@ -41,7 +35,9 @@ std::string ReadMouseValue(std::string_view name) {
   // A failed query, a too long value above all, leaves the buffer undefined.
   if (read != win::ERROR_SUCCESS) return {};
   const auto end = std::find(buffer.begin(), buffer.end(), win::BYTE{0});
-  return TrimSpaces(std::string(buffer.begin(), end));
+  return std::string(
+      platform::Trim(std::string_view(reinterpret_cast<const char*>(buffer.data()),
+                                      static_cast<std::size_t>(end - buffer.begin()))));
 }
 
 void WriteMouseValue(std::string_view name, std::string_view text) {

@@ -23,7 +23,7 @@ using registry::Registry;
 using registry::RestIsEmpty;
 using registry::SkipBlanks;
 using registry::SplitLines;
-using registry::StartsWithNoCase;
+using registry::StartsWithIgnoringCase;
 using registry::TrimLine;
 using registry::UpperCase;
 using win::DWORD;
@@ -189,17 +189,17 @@ class ScriptImport {
     };
     if (!data.empty() && data.front() == '-' && RestIsEmpty(data, 1)) {
       Registry().RegDeleteValueA(key, name.c_str());
-    } else if (StartsWithNoCase(data, "HEX:")) {
+    } else if (StartsWithIgnoringCase(data, "HEX:")) {
       std::string bytes;
       if (ReadHexValue(data.substr(4), &bytes)) set(win::REG_BINARY, bytes);
-    } else if (StartsWithNoCase(data, "HEX(")) {
+    } else if (StartsWithIgnoringCase(data, "HEX(")) {
       // Another tool's typed value ("hex(2):..."): this class writes none of
       // those types, and a string holding the hex text would be wrong data.
       // Its bytes are still read, so that its continuation lines go with it.
       std::string ignored;
       const std::size_t colon = data.find("):");
       if (colon != std::string_view::npos) ReadHexValue(data.substr(colon + 2), &ignored);
-    } else if (StartsWithNoCase(data, "DWORD:")) {
+    } else if (StartsWithIgnoringCase(data, "DWORD:")) {
       if (const auto number = ReadDword(data.substr(6))) {
         const std::uint32_t bits = *number;
         set(win::REG_DWORD,

@@ -71,6 +71,11 @@ frmMain::frmMain() : layout_(LoadLayout()) {
                    TaskbarCreated();
                    return win::LRESULT{0};
                  });
+  form.OnMessage(platform::Use<platform::Windowing>().RegisterWindowMessageA(kEndRequestMessage),
+                 [this](win::WPARAM, win::LPARAM) {
+                   EndProgram();
+                   return win::LRESULT{0};
+                 });
   Timer1.OnTimer = [this] { Timer1_Timer(); };
   btnApply.Click = [this] { btnApply_Click(); };
   btnOK.Click = [this] { btnOK_Click(); };

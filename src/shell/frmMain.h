@@ -29,6 +29,11 @@ inline constexpr char kHomePage[] = "http://www.ombrix.com/";
 // The notification icon talks to the window with the mouse-move message.
 inline constexpr win::UINT kTrayCallbackMessage = 0x200;
 
+// The registered window message that asks a running copy to end as a
+// confirmed Exit ends it, without asking: the installer and the uninstaller
+// post it before they replace or remove the program's files.
+inline constexpr char kEndRequestMessage[] = "KV3050PSetup.EndRequest";
+
 class frmMain {
  public:
   // Creates the window from the layout (its controls follow at load, see

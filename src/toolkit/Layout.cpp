@@ -1,29 +1,16 @@
 #include "toolkit/Layout.h"
 
-#include <cctype>
 #include <charconv>
 #include <utility>
+
+#include "platform/Text.h"
 
 namespace toolkit {
 namespace {
 
-bool SameWord(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
+using platform::EqualsIgnoringCase;
 
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
+std::string_view Trim(std::string_view text) { return platform::Trim(text, " \t"); }
 
 // Splits "Begin Kind Name" style lines into their words.
 std::vector<std::string_view> Words(std::string_view line) {
@@ -67,8 +54,8 @@ std::string LayoutValue::AsText() const {
 }
 
 std::optional<std::int64_t> LayoutValue::AsInteger() const {
-  if (SameWord(raw_, "True")) return -1;
-  if (SameWord(raw_, "False")) return 0;
+  if (EqualsIgnoringCase(raw_, "True")) return -1;
+  if (EqualsIgnoringCase(raw_, "False")) return 0;
   std::string_view digits = raw_;
   int base = 10;
   if (digits.size() > 2 && digits[0] == '&' && (digits[1] == 'H' || digits[1] == 'h')) {
@@ -99,7 +86,7 @@ std::optional<bool> LayoutValue::AsBool() const {
 
 const LayoutValue* LayoutNode::Find(std::string_view key) const {
   for (const auto& [property, value] : properties) {
-    if (SameWord(property, key)) return &value;
+    if (EqualsIgnoringCase(property, key)) return &value;
   }
   return nullptr;
 }
@@ -123,14 +110,14 @@ std::string LayoutNode::Text(std::string_view key, std::string fallback) const {
 
 const LayoutNode* LayoutNode::Child(std::string_view wanted) const {
   for (const LayoutNode& child : children) {
-    if (child.kind != "Property" && SameWord(child.name, wanted)) return &child;
+    if (child.kind != "Property" && EqualsIgnoringCase(child.name, wanted)) return &child;
   }
   return nullptr;
 }
 
 const LayoutNode* LayoutNode::Group(std::string_view wanted) const {
   for (const LayoutNode& child : children) {
-    if (child.kind == "Property" && SameWord(child.name, wanted)) return &child;
+    if (child.kind == "Property" && EqualsIgnoringCase(child.name, wanted)) return &child;
   }
   return nullptr;
 }
@@ -154,8 +141,8 @@ LayoutParse ParseLayout(std::string_view text) {
     if (line.empty() || line.front() == '\'' || line.front() == '#') continue;
 
     const auto words = Words(line);
-    if (SameWord(words[0], "Begin") || SameWord(words[0], "BeginProperty")) {
-      const bool group = SameWord(words[0], "BeginProperty");
+    if (EqualsIgnoringCase(words[0], "Begin") || EqualsIgnoringCase(words[0], "BeginProperty")) {
+      const bool group = EqualsIgnoringCase(words[0], "BeginProperty");
       if (words.size() != (group ? 2u : 3u)) return fail("malformed " + std::string(words[0]));
       if (root) return fail("text after the end of the form");
       if (open.empty() && group) return fail("a property group outside any block");
@@ -166,8 +153,8 @@ LayoutParse ParseLayout(std::string_view text) {
       open.push_back(std::move(node));
       continue;
     }
-    if (SameWord(words[0], "End") || SameWord(words[0], "EndProperty")) {
-      const bool group = SameWord(words[0], "EndProperty");
+    if (EqualsIgnoringCase(words[0], "End") || EqualsIgnoringCase(words[0], "EndProperty")) {
+      const bool group = EqualsIgnoringCase(words[0], "EndProperty");
       if (words.size() != 1) return fail("malformed " + std::string(words[0]));
       if (open.empty() || (open.back().kind == "Property") != group) {
         return fail(std::string(words[0]) + " without its Begin");

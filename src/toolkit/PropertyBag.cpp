@@ -1,25 +1,17 @@
 #include "toolkit/PropertyBag.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <limits>
+
+#include "platform/Text.h"
 
 namespace toolkit {
 namespace {
 
-bool SameKey(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
+using platform::EqualsIgnoringCase;
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+std::string Trimmed(const std::string& text) { return std::string(platform::Trim(text, " \t")); }
 
 // A decimal integer text, or "&H" hexadecimal as the toolkit writes colours.
 std::int32_t ParseInteger(const std::string& raw) {
@@ -56,8 +48,8 @@ bool ToBool(const PropertyValue& value) {
   if (const std::int32_t* i = std::get_if<std::int32_t>(&value)) return *i != 0;
   if (const std::string* s = std::get_if<std::string>(&value)) {
     const std::string text = Trimmed(*s);
-    if (SameKey(text, "True")) return true;
-    if (SameKey(text, "False")) return false;
+    if (EqualsIgnoringCase(text, "True")) return true;
+    if (EqualsIgnoringCase(text, "False")) return false;
     return ParseInteger(text) != 0;
   }
   throw PropertyError("type mismatch");
@@ -104,7 +96,7 @@ bool SameValue(const PropertyValue& value, const PropertyValue& defaultValue) {
 
 const PropertyValue* PropertyBag::Find(std::string_view key) const {
   for (const Entry& entry : entries_) {
-    if (SameKey(entry.key, key)) return &entry.value;
+    if (EqualsIgnoringCase(entry.key, key)) return &entry.value;
   }
   return nullptr;
 }
@@ -143,7 +135,7 @@ void PropertyBag::WriteProperty(std::string_view key, const PropertyValue& value
 
 void PropertyBag::Set(std::string_view key, PropertyValue value) {
   for (Entry& entry : entries_) {
-    if (SameKey(entry.key, key)) {
+    if (EqualsIgnoringCase(entry.key, key)) {
       entry.value = std::move(value);
       return;
     }

@@ -218,12 +218,16 @@ TEST_F(Resources, VersionInformationNamesProductMakerAndVersion) {
   };
   EXPECT_EQ(text("ProductName"), "KV-3050P Setup");
   EXPECT_EQ(text("CompanyName"), "Ombrix");
-  EXPECT_EQ(text("ProductVersion"), "1.0.0");
+  // The project's version, the one the installer's name and entry carry.
+  EXPECT_EQ(text("ProductVersion"), KV_VERSION);
+  EXPECT_EQ(text("FileVersion"), KV_VERSION);
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+  EXPECT_EQ(fixed->dwFileVersionMS, (DWORD{KV_VERSION_MAJOR} << 16) | KV_VERSION_MINOR);
+  EXPECT_EQ(fixed->dwFileVersionLS, DWORD{KV_VERSION_PATCH} << 16);
+  EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+  EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
 }
 
 }  // namespace

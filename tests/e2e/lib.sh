@@ -84,6 +84,16 @@ reg_value() {
     awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
 }
 
+# Waits up to about two seconds for the running copy to take a second start's
+# wake-up: DoPopup back to "0".
+wait_woken() {
+  for _ in $(seq 8); do
+    [ "$(reg_value DoPopup)" = "0" ] && return 0
+    sleep 0.25
+  done
+  return 1
+}
+
 reg_set() { wine_run reg add "$MOUSE_KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
 reg_delete() { wine_run reg delete "$MOUSE_KEY" /v "$1" /f >/dev/null 2>&1 || true; }
 

@@ -195,6 +195,31 @@ TEST_F(WindowBehaviour, ARecreatedTaskbarGetsTheIconBackOnlyWhileInTheTray) {
   EXPECT_EQ(world_.shell.icons.at({Main().form.hWnd(), 1u}), "KV-3050P Setup");
 }
 
+TEST(EndRequest, EndsTheProgramAsAConfirmedExitDoesWithoutAsking) {
+  struct Case {
+    const char* commandLine;
+    const char* state;
+    std::size_t icons;
+  };
+  for (const Case& c :
+       {Case{"KV3050PSetup.exe -TRAY", "in the tray", 1}, Case{"KV3050PSetup.exe", "shown", 0}}) {
+    testing_support::SimWorld world;
+    world.process.commandLine = c.commandLine;
+    frmMain window;
+    ASSERT_TRUE(window.Start());
+    ASSERT_EQ(world.input.Hooks().size(), 1u);
+    ASSERT_EQ(world.shell.icons.size(), c.icons);
+    // The installer posts the message by this name; the program must answer to it.
+    const win::UINT request = world.windowing.RegisterWindowMessageA("KV3050PSetup.EndRequest");
+    ASSERT_TRUE(world.windowing.PostMessageA(window.form.hWnd(), request, 0, 0));
+    world.windowing.DispatchPosted();
+    EXPECT_EQ(world.process.exitCode, 0u) << c.state;
+    EXPECT_TRUE(world.input.Hooks().empty()) << c.state;
+    EXPECT_TRUE(world.shell.icons.empty()) << c.state;
+    EXPECT_TRUE(world.windowing.messageBoxes.empty()) << c.state << ": nothing is asked";
+  }
+}
+
 TEST(TrayStart, TheWindowIsHiddenAtItsFirstActivationWithItsIconPresent) {
   testing_support::SimWorld world;
   world.process.commandLine = "KV3050PSetup.exe -TRAY";

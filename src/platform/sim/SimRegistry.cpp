@@ -1,5 +1,7 @@
 #include "platform/sim/SimRegistry.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -10,18 +12,9 @@ using win::DWORD;
 using win::HKEY;
 using win::LSTATUS;
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // The registry compares names by their upper-case form.
 int CompareNames(const std::string& a, const std::string& b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto ca = static_cast<unsigned char>(Upper(a[i]));
-    const auto cb = static_cast<unsigned char>(Upper(b[i]));
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
+  return platform::CompareIgnoringCase(a, b);
 }
 
 bool IsStringType(DWORD type) {

@@ -1,5 +1,7 @@
 #include "platform/sim/SimWindowing.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 
 namespace sim {
@@ -272,8 +274,7 @@ win::HCURSOR SimWindowing::LoadCursorA(const std::string& resourceName) {
 
 win::UINT SimWindowing::RegisterWindowMessageA(const std::string& name) {
   // Registered messages live in 0xC000..0xFFFF; names match without case.
-  std::string key;
-  for (char c : name) key.push_back(static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c));
+  const std::string key = platform::UpperCase(name);
   const auto found = registered_.find(key);
   if (found != registered_.end()) return found->second;
   const auto number = static_cast<win::UINT>(0xC000 + registered_.size());

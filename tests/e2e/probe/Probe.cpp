@@ -26,8 +26,18 @@
 //                                program's window, one "class|text" a line
 //   probe processes NAME         the number of running processes of that
 //                                program file name
+//   probe pids NAME              their process ids, one a line
+//   probe shortcut FILE.lnk      the shortcut's target and arguments:
+//                                target|arguments
+//   probe run COMMANDLINE        starts the command line as the system starts
+//                                a Run or an uninstall entry (CreateProcess,
+//                                no shell), waits, and exits with its code
+//   probe wait PID SECONDS       prints "waiting" once it holds the process,
+//                                then its exit code when it ends, or
+//                                "running" when the time is up
 #include <windows.h>
-// tlhelp32.h builds on windows.h.
+// These build on windows.h.
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -120,7 +130,9 @@ BOOL CALLBACK ListMenu(HWND window, LPARAM) {
   return TRUE;
 }
 
-BOOL CALLBACK ListChild(HWND window, LPARAM) {
+// One "class|text" line a window; visibleOnly (the context) skips hidden ones.
+BOOL CALLBACK ListClassAndText(HWND window, LPARAM visibleOnly) {
+  if (visibleOnly != 0 && !IsWindowVisible(window)) return TRUE;
   char className[128] = "";
   char text[256] = "";
   GetClassNameA(window, className, sizeof className);
@@ -132,18 +144,8 @@ BOOL CALLBACK ListChild(HWND window, LPARAM) {
 int Children() {
   HWND window = MainWindow();
   if (window == nullptr) return 1;
-  EnumChildWindows(window, ListChild, 0);
+  EnumChildWindows(window, ListClassAndText, 0);
   return 0;
-}
-
-BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
-  if (!IsWindowVisible(window)) return TRUE;
-  char className[128] = "";
-  char title[256] = "";
-  GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, title, sizeof title);
-  std::printf("%s|%s\n", className, title);
-  return TRUE;
 }
 
 int Cursor() {
@@ -258,17 +260,84 @@ int Watch(int seconds) {
   return 0;
 }
 
-int Processes(const char* name) {
+int Processes(const char* name, bool listIds) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return 1;
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   int count = 0;
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    if (lstrcmpiA(entry.szExeFile, name) == 0) ++count;
+    if (lstrcmpiA(entry.szExeFile, name) != 0) continue;
+    ++count;
+    if (listIds) std::printf("%lu\n", entry.th32ProcessID);
   }
   CloseHandle(snapshot);
-  std::printf("%d\n", count);
+  if (!listIds) std::printf("%d\n", count);
+  return 0;
+}
+
+int Shortcut(const char* file) {
+  if (FAILED(CoInitialize(nullptr))) return 1;
+  int result = 1;
+  IShellLinkA* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* persist = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
+      wchar_t wide[MAX_PATH] = L"";
+      MultiByteToWideChar(CP_ACP, 0, file, -1, wide, MAX_PATH);
+      char target[MAX_PATH] = "";
+      char arguments[1024] = "";
+      if (SUCCEEDED(persist->Load(wide, STGM_READ)) &&
+          SUCCEEDED(link->GetPath(target, sizeof target, nullptr, 0)) &&
+          SUCCEEDED(link->GetArguments(arguments, sizeof arguments))) {
+        std::printf("%s|%s\n", target, arguments);
+        result = 0;
+      }
+      persist->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  if (result != 0) std::fprintf(stderr, "cannot read the shortcut %s\n", file);
+  return result;
+}
+
+int Run(const char* commandLine) {
+  std::string writable = commandLine;  // CreateProcessA may write to it
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    std::fprintf(stderr, "cannot start %s (%lu)\n", commandLine, GetLastError());
+    return 255;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 255;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(code);
+}
+
+int WaitFor(DWORD id, int seconds) {
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+  if (process == nullptr) {
+    std::fprintf(stderr, "no process %lu\n", id);
+    return 1;
+  }
+  std::printf("waiting\n");
+  std::fflush(stdout);
+  DWORD code = 0;
+  if (WaitForSingleObject(process, static_cast<DWORD>(seconds) * 1000) == WAIT_OBJECT_0 &&
+      GetExitCodeProcess(process, &code)) {
+    std::printf("%lu\n", code);
+  } else {
+    std::printf("running\n");
+  }
+  std::fflush(stdout);
+  CloseHandle(process);
   return 0;
 }
 
@@ -300,14 +369,21 @@ int main(int argc, char** argv) {
                 static_cast<LPARAM>(std::strtoll(argv[4], nullptr, 0)));
   }
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
-  if (command == "toplevel") return EnumWindows(ListTopLevel, 0) ? 0 : 1;
+  if (command == "toplevel") return EnumWindows(ListClassAndText, 1) ? 0 : 1;
   if (command == "children") return Children();
   if (command == "cursor") return Cursor();
   if (command == "watch" && argc > 2) return Watch(std::atoi(argv[2]));
-  if (command == "processes" && argc > 2) return Processes(argv[2]);
+  if (command == "processes" && argc > 2) return Processes(argv[2], false);
+  if (command == "pids" && argc > 2) return Processes(argv[2], true);
+  if (command == "shortcut" && argc > 2) return Shortcut(argv[2]);
+  if (command == "run" && argc > 2) return Run(argv[2]);
+  if (command == "wait" && argc > 3) {
+    return WaitFor(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 0)), std::atoi(argv[3]));
+  }
   std::fprintf(stderr,
                "usage: probe params|set-dblclick N|set-wheel N|set-speed N|swap 0|1|"
                "windows TITLE|answer TITLE ID|post MSG W L|menus|toplevel|children|cursor|"
-               "watch SECONDS|processes NAME\n");
+               "watch SECONDS|processes NAME|pids NAME|shortcut FILE|run COMMANDLINE|"
+               "wait PID SECONDS\n");
   return 2;
 }
