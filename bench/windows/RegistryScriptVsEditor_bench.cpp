@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Services.h"
+#include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Registry.h"
 #include "registry/clsRegistryAccess.h"
 #include "support/RegistryTools.h"
@@ -94,8 +94,7 @@ double Fastest(std::vector<double> values) {
 }
 
 int Child(int argc, char** argv) {
-  win32::Win32Registry registry;
-  platform::Install<platform::Registry> use(registry);
+  win32::Win32Platform platform;
   clsRegistryAccess reg;
   const std::string mode = argv[1];
   if (mode == "--noop") return 0;

@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Services.h"
-#include "platform/win32/Win32Gdi.h"
-#include "platform/win32/Win32Screen.h"
+#include "platform/Ownership.h"
+#include "platform/win32/Win32Platform.h"
 #include "shell/mod_Outline.h"
 #include "support/OutlineReference.h"
 #include "toolkit/PictureBox.h"
@@ -27,9 +26,8 @@ double MedianMilliseconds(int runs, Build build) {
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
     const auto start = Clock::now();
-    const win::HRGN region = build();
+    const platform::UniqueGdiObject region(build());
     times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    platform::Use<platform::Gdi>().DeleteObject(region);
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -38,10 +36,7 @@ double MedianMilliseconds(int runs, Build build) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  win32::Win32Gdi gdi;
-  win32::Win32Screen screen;
-  platform::Install<platform::Gdi> useGdi(gdi);
-  platform::Install<platform::Screen> useScreen(screen);
+  win32::Win32Platform platform;
   const std::string path = argc > 1 ? argv[1] : KV_SOURCE_DIR "/src/ui/assets/mask.bmp";
   toolkit::PictureBox box(0, 0, 1, 1);
   try {
@@ -52,12 +47,11 @@ int main(int argc, char** argv) {
   }
 
   std::int32_t colour = 0;
-  const win::HRGN slow = testing_support::CreateSkinRegionPixelByPixel(box, colour);
+  const platform::UniqueGdiObject slow(testing_support::CreateSkinRegionPixelByPixel(box, colour));
   colour = 0;
-  const win::HRGN bulk = mod_Outline::CreateSkinRegion(box, colour);
-  const bool same = testing_support::SamePixels(gdi, slow, bulk, box.Width(), box.Height());
-  gdi.DeleteObject(slow);
-  gdi.DeleteObject(bulk);
+  const platform::UniqueGdiObject bulk(mod_Outline::CreateSkinRegion(box, colour));
+  const bool same =
+      testing_support::SamePixels(platform.gdi, slow.get(), bulk.get(), box.Width(), box.Height());
 
   const double perPixel = MedianMilliseconds(3, [&] {
     std::int32_t c = 0;

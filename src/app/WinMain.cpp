@@ -3,20 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "platform/Services.h"
-#include "platform/win32/Win32Gdi.h"
-#include "platform/win32/Win32Input.h"
-#include "platform/win32/Win32MouseParams.h"
-#include "platform/win32/Win32Process.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Resources.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Session.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32Threads.h"
-#include "platform/win32/Win32Timers.h"
-#include "platform/win32/Win32UserControls.h"
-#include "platform/win32/Win32Windowing.h"
+#include "platform/win32/Win32Platform.h"
 #include "shell/frmMain.h"
 
 #include <windows.h>
@@ -43,35 +30,7 @@ int RunMessageLoop(HWND mainWindow) {
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
-  win32::Win32Registry registry;
-  win32::Win32MouseParams mouseParams;
-  win32::Win32Screen screen;
-  win32::Win32Timers timers;
-  win32::Win32Windowing windowing;
-  win32::Win32Process process;
-  win32::Win32Resources resources;
-  win32::Win32Shell shell;
-  win32::Win32Input input;
-  win32::Win32Gdi gdi;
-  win32::Win32Pointer pointer;
-  win32::Win32UserControls userControls;
-  win32::Win32Session session;
-  // After the services its threads use, so it waits for them before those go.
-  win32::Win32Threads threads;
-  platform::Install<platform::Registry> useRegistry(registry);
-  platform::Install<platform::MouseParams> useMouseParams(mouseParams);
-  platform::Install<platform::Screen> useScreen(screen);
-  platform::Install<platform::Timers> useTimers(timers);
-  platform::Install<platform::Windowing> useWindowing(windowing);
-  platform::Install<platform::Process> useProcess(process);
-  platform::Install<platform::Resources> useResources(resources);
-  platform::Install<platform::Shell> useShell(shell);
-  platform::Install<platform::Input> useInput(input);
-  platform::Install<platform::Gdi> useGdi(gdi);
-  platform::Install<platform::Pointer> usePointer(pointer);
-  platform::Install<platform::UserControls> useUserControls(userControls);
-  platform::Install<platform::Session> useSession(session);
-  platform::Install<platform::Threads> useThreads(threads);
+  win32::Win32Platform platform;
 
   int result = 0;
   try {

@@ -1,39 +1,35 @@
 #include "controls/TransparentBitmaps.h"
 
+#include "platform/Ownership.h"
 #include "platform/Services.h"
 
 namespace controls {
 namespace {
 
-// One scratch DC with one fresh bitmap, and what the DC held before.
+// One scratch DC holding one fresh bitmap; the members go in reverse order,
+// so the bitmap is deselected before it and the DC are deleted.
 struct Scratch {
-  win::HDC dc = 0;
-  win::HBITMAP bitmap = 0;
-  win::HGDIOBJ previous = 0;
+  platform::UniqueDC dc;
+  platform::UniqueGdiObject bitmap;
+  platform::Selection selection;
 };
 
-Scratch MakeMonochrome(platform::Gdi& gdi, win::HDC like, int width, int height) {
+Scratch Hold(platform::Gdi& gdi, win::HDC like, win::HBITMAP bitmap) {
   Scratch scratch;
-  scratch.dc = gdi.CreateCompatibleDC(like);
-  scratch.bitmap = gdi.CreateBitmap(width, height, 1, 1, nullptr);
-  scratch.previous = gdi.SelectObject(scratch.dc, scratch.bitmap);
+  scratch.bitmap.reset(bitmap);
+  scratch.dc.reset(gdi.CreateCompatibleDC(like));
+  scratch.selection = platform::Selection(scratch.dc.get(), scratch.bitmap.get());
   return scratch;
+}
+
+Scratch MakeMonochrome(platform::Gdi& gdi, win::HDC like, int width, int height) {
+  return Hold(gdi, like, gdi.CreateBitmap(width, height, 1, 1, nullptr));
 }
 
 // A colour bitmap like dc's own (compatible with dc, not with the new DC,
 // which starts out holding a 1-bpp bitmap).
 Scratch MakeColour(platform::Gdi& gdi, win::HDC like, int width, int height) {
-  Scratch scratch;
-  scratch.dc = gdi.CreateCompatibleDC(like);
-  scratch.bitmap = gdi.CreateCompatibleBitmap(like, width, height);
-  scratch.previous = gdi.SelectObject(scratch.dc, scratch.bitmap);
-  return scratch;
-}
-
-void Free(platform::Gdi& gdi, const Scratch& scratch) {
-  gdi.SelectObject(scratch.dc, scratch.previous);
-  gdi.DeleteObject(scratch.bitmap);
-  gdi.DeleteDC(scratch.dc);
+  return Hold(gdi, like, gdi.CreateCompatibleBitmap(like, width, height));
 }
 
 win::COLORREF KeyColour(platform::Gdi& gdi, win::HDC source, std::int32_t key, int at) {
@@ -53,28 +49,24 @@ bool TransparentCopy(win::HDC dc, win::HDC source, win::POINT dest, win::POINT f
 
   // Key-coloured pixels become 1 in the mask, all others 0.
   const win::COLORREF oldBack = gdi.SetBkColor(source, key);
-  bool ok = gdi.BitBlt(mask.dc, 0, 0, width, height, source, from.x, from.y, win::SRCCOPY) != 0;
+  bool ok =
+      gdi.BitBlt(mask.dc.get(), 0, 0, width, height, source, from.x, from.y, win::SRCCOPY) != 0;
   gdi.SetBkColor(source, oldBack);
 
   auto step = [&](win::HDC to, int x, int y, win::HDC src, int sx, int sy, win::DWORD rop) {
     if (stopOnFailure && !ok) return;
     ok = gdi.BitBlt(to, x, y, width, height, src, sx, sy, rop) != 0;
   };
-  step(inverse.dc, 0, 0, mask.dc, 0, 0, win::NOTSRCCOPY);
+  step(inverse.dc.get(), 0, 0, mask.dc.get(), 0, 0, win::NOTSRCCOPY);
   // The background where the key colour was, black elsewhere...
-  step(result.dc, 0, 0, dc, dest.x, dest.y, win::SRCCOPY);
-  step(result.dc, 0, 0, mask.dc, 0, 0, win::SRCAND);
+  step(result.dc.get(), 0, 0, dc, dest.x, dest.y, win::SRCCOPY);
+  step(result.dc.get(), 0, 0, mask.dc.get(), 0, 0, win::SRCAND);
   // ...the picture where it was not, black elsewhere...
-  step(copy.dc, 0, 0, source, from.x, from.y, win::SRCCOPY);
-  step(copy.dc, 0, 0, inverse.dc, 0, 0, win::SRCAND);
+  step(copy.dc.get(), 0, 0, source, from.x, from.y, win::SRCCOPY);
+  step(copy.dc.get(), 0, 0, inverse.dc.get(), 0, 0, win::SRCAND);
   // ...and the two combined.
-  step(result.dc, 0, 0, copy.dc, 0, 0, win::SRCINVERT);
-  step(dc, dest.x, dest.y, result.dc, 0, 0, win::SRCCOPY);
-
-  Free(gdi, mask);
-  Free(gdi, inverse);
-  Free(gdi, result);
-  Free(gdi, copy);
+  step(result.dc.get(), 0, 0, copy.dc.get(), 0, 0, win::SRCINVERT);
+  step(dc, dest.x, dest.y, result.dc.get(), 0, 0, win::SRCCOPY);
   return ok;
 }
 
@@ -100,13 +92,14 @@ bool MakeMask(win::HDC source, win::HDC target, std::int32_t key, int targetX, i
   const win::COLORREF keyColour = KeyColour(gdi, source, key, 0);
   const Scratch mono = MakeMonochrome(gdi, target, width, height);
   const win::COLORREF oldBack = gdi.SetBkColor(source, keyColour);
-  bool ok = gdi.BitBlt(mono.dc, 0, 0, width, height, source, sourceX, sourceY, win::SRCCOPY) != 0;
+  bool ok =
+      gdi.BitBlt(mono.dc.get(), 0, 0, width, height, source, sourceX, sourceY, win::SRCCOPY) != 0;
   if (ok) {
     gdi.SetBkColor(source, oldBack);
     // 1 (key) takes the target's background colour, 0 its text colour.
-    ok = gdi.BitBlt(target, targetX, targetY, width, height, mono.dc, 0, 0, win::SRCCOPY) != 0;
+    ok =
+        gdi.BitBlt(target, targetX, targetY, width, height, mono.dc.get(), 0, 0, win::SRCCOPY) != 0;
   }
-  Free(gdi, mono);
   return ok;
 }
 

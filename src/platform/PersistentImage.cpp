@@ -13,11 +13,8 @@ namespace {
 // A colour bitmap as deep as the screen; never zero-sized, which would give
 // the 1 x 1 monochrome stock bitmap instead.
 win::HBITMAP ScreenBitmap(Gdi& gdi, int width, int height) {
-  const win::HDC screen = gdi.GetDC(0);
-  const win::HBITMAP bitmap =
-      gdi.CreateCompatibleBitmap(screen, std::max(width, 1), std::max(height, 1));
-  gdi.ReleaseDC(0, screen);
-  return bitmap;
+  const WindowDC screen(0);
+  return gdi.CreateCompatibleBitmap(screen.get(), std::max(width, 1), std::max(height, 1));
 }
 
 }  // namespace
@@ -29,23 +26,14 @@ PersistentImage::PersistentImage(int width, int height, win::COLORREF backColor,
       backColor_(backColor),
       foreColor_(foreColor) {
   auto& gdi = Use<Gdi>();
-  dc_ = gdi.CreateCompatibleDC(0);
-  bitmap_ = ScreenBitmap(gdi, width_, height_);
-  originalBitmap_ = gdi.SelectObject(dc_, bitmap_);
+  dc_.reset(gdi.CreateCompatibleDC(0));
+  bitmap_.reset(ScreenBitmap(gdi, width_, height_));
+  bitmapSelection_ = Selection(dc_.get(), bitmap_.get());
   // Text is drawn over the image, not in boxes of the background colour.
-  gdi.SetBkMode(dc_, win::TRANSPARENT);
-  gdi.SetBkColor(dc_, backColor_);
-  gdi.SetTextColor(dc_, foreColor_);
+  gdi.SetBkMode(dc_.get(), win::TRANSPARENT);
+  gdi.SetBkColor(dc_.get(), backColor_);
+  gdi.SetTextColor(dc_.get(), foreColor_);
   Cls();
-}
-
-PersistentImage::~PersistentImage() {
-  auto& gdi = Use<Gdi>();
-  if (originalFont_ != 0) gdi.SelectObject(dc_, originalFont_);
-  if (hfont_ != 0) gdi.DeleteObject(hfont_);
-  gdi.SelectObject(dc_, originalBitmap_);
-  gdi.DeleteObject(bitmap_);
-  gdi.DeleteDC(dc_);
 }
 
 void PersistentImage::Resize(int width, int height) {
@@ -53,16 +41,16 @@ void PersistentImage::Resize(int width, int height) {
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
   auto& gdi = Use<Gdi>();
-  const win::HBITMAP replacement = ScreenBitmap(gdi, width, height);
-  const win::HDC scratch = gdi.CreateCompatibleDC(dc_);
-  const win::HGDIOBJ previous = gdi.SelectObject(scratch, replacement);
-  gdi.BitBlt(scratch, 0, 0, std::min(width, width_), std::min(height, height_), dc_, 0, 0,
-             win::SRCCOPY);
-  gdi.SelectObject(scratch, previous);
-  gdi.DeleteDC(scratch);
-  gdi.SelectObject(dc_, replacement);
-  gdi.DeleteObject(bitmap_);
-  bitmap_ = replacement;
+  UniqueGdiObject replacement(ScreenBitmap(gdi, width, height));
+  {
+    const UniqueDC scratch(gdi.CreateCompatibleDC(dc_.get()));
+    const Selection copying(scratch.get(), replacement.get());
+    gdi.BitBlt(scratch.get(), 0, 0, std::min(width, width_), std::min(height, height_), dc_.get(),
+               0, 0, win::SRCCOPY);
+  }
+  // The selection made at the start keeps the DC's own bitmap to restore.
+  gdi.SelectObject(dc_.get(), replacement.get());
+  bitmap_ = std::move(replacement);
   const int oldWidth = width_, oldHeight = height_;
   width_ = width;
   height_ = height;
@@ -72,32 +60,32 @@ void PersistentImage::Resize(int width, int height) {
 
 void PersistentImage::SetBackColor(win::COLORREF color) {
   backColor_ = color;
-  Use<Gdi>().SetBkColor(dc_, color);
+  Use<Gdi>().SetBkColor(dc_.get(), color);
   Cls();
 }
 
 void PersistentImage::SetForeColor(win::COLORREF color) {
   foreColor_ = color;
-  Use<Gdi>().SetTextColor(dc_, color);
+  Use<Gdi>().SetTextColor(dc_.get(), color);
 }
 
 void PersistentImage::SetFont(FontPtr font) {
   auto& gdi = Use<Gdi>();
   font_ = std::move(font);
-  win::HFONT replacement = 0;
+  UniqueGdiObject replacement;
   if (font_) {
     const win::LOGFONTA logFont = font_->ToLogFont(Use<Screen>().TwipsPerPixelY());
-    replacement = gdi.CreateFontIndirectA(&logFont);
+    replacement.reset(gdi.CreateFontIndirectA(&logFont));
   }
-  if (replacement != 0) {
-    const win::HGDIOBJ previous = gdi.SelectObject(dc_, replacement);
-    if (originalFont_ == 0) originalFont_ = previous;
-  } else if (originalFont_ != 0) {
-    gdi.SelectObject(dc_, originalFont_);
-    originalFont_ = 0;
+  if (!replacement) {
+    fontSelection_.reset();  // the DC's own font again
+  } else if (fontSelection_) {
+    // The first selection keeps the DC's own font to restore.
+    gdi.SelectObject(dc_.get(), replacement.get());
+  } else {
+    fontSelection_ = Selection(dc_.get(), replacement.get());
   }
-  if (hfont_ != 0) gdi.DeleteObject(hfont_);
-  hfont_ = replacement;
+  hfont_ = std::move(replacement);  // the old font, no longer selected, goes
 }
 
 void PersistentImage::SetPicture(PicturePtr picture) {
@@ -112,30 +100,26 @@ void PersistentImage::PaintBackground(int left, int top, int right, int bottom) 
   if (left >= right || top >= bottom) return;
   auto& gdi = Use<Gdi>();
   const win::RECT area{left, top, right, bottom};
-  const win::HBRUSH brush = gdi.CreateSolidBrush(ResolveColor(gdi, backColor_));
-  gdi.FillRect(dc_, &area, brush);
-  gdi.DeleteObject(brush);
+  const UniqueGdiObject brush(gdi.CreateSolidBrush(ResolveColor(gdi, backColor_)));
+  gdi.FillRect(dc_.get(), &area, brush.get());
   if (!HasImage(picture_) || picture_->Kind() != PictureKind::Bitmap) return;
-  const win::HDC source = gdi.CreateCompatibleDC(dc_);
-  const win::HGDIOBJ previous = gdi.SelectObject(source, picture_->Handle());
-  gdi.BitBlt(dc_, left, top, right - left, bottom - top, source, left, top, win::SRCCOPY);
-  gdi.SelectObject(source, previous);
-  gdi.DeleteDC(source);
+  const UniqueDC source(gdi.CreateCompatibleDC(dc_.get()));
+  const Selection showing(source.get(), picture_->Handle());
+  gdi.BitBlt(dc_.get(), left, top, right - left, bottom - top, source.get(), left, top,
+             win::SRCCOPY);
 }
 
 void PersistentImage::Line(int x1, int y1, int x2, int y2) {
   auto& gdi = Use<Gdi>();
-  const win::HPEN pen = gdi.CreatePen(win::PS_SOLID, 1, ResolveColor(gdi, foreColor_));
-  const win::HGDIOBJ previous = gdi.SelectObject(dc_, pen);
-  gdi.MoveToEx(dc_, x1, y1, nullptr);
-  gdi.LineTo(dc_, x2, y2);
-  gdi.SelectObject(dc_, previous);
-  gdi.DeleteObject(pen);
+  const UniqueGdiObject pen(gdi.CreatePen(win::PS_SOLID, 1, ResolveColor(gdi, foreColor_)));
+  const Selection drawing(dc_.get(), pen.get());
+  gdi.MoveToEx(dc_.get(), x1, y1, nullptr);
+  gdi.LineTo(dc_.get(), x2, y2);
 }
 
 int PersistentImage::TextWidth(const std::string& text) {
   win::SIZE size{0, 0};
-  Use<Gdi>().GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  Use<Gdi>().GetTextExtentPoint32A(dc_.get(), text.data(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 
@@ -143,7 +127,8 @@ int PersistentImage::TextWidth(const std::string& text) {
 int PersistentImage::TextHeight(const std::string& text) {
   const std::string measured = text.empty() ? std::string(" ") : text;
   win::SIZE size{0, 0};
-  Use<Gdi>().GetTextExtentPoint32A(dc_, measured.data(), static_cast<int>(measured.size()), &size);
+  Use<Gdi>().GetTextExtentPoint32A(dc_.get(), measured.data(), static_cast<int>(measured.size()),
+                                   &size);
   return size.cy;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/Font.h"
 #include "platform/Gdi.h"
+#include "platform/Ownership.h"
 #include "platform/Picture.h"
 
 namespace platform {
@@ -15,11 +16,10 @@ namespace platform {
 class PersistentImage {
  public:
   PersistentImage(int width, int height, win::COLORREF backColor, win::COLORREF foreColor);
-  ~PersistentImage();
   PersistentImage(const PersistentImage&) = delete;
   PersistentImage& operator=(const PersistentImage&) = delete;
 
-  win::HDC hdc() const { return dc_; }
+  win::HDC hdc() const { return dc_.get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // Keeps what fits of the old image; the rest shows the background.
@@ -42,11 +42,13 @@ class PersistentImage {
  private:
   void PaintBackground(int left, int top, int right, int bottom);
 
-  win::HDC dc_ = 0;
-  win::HBITMAP bitmap_ = 0;
-  win::HGDIOBJ originalBitmap_ = 0;
-  win::HFONT hfont_ = 0;
-  win::HGDIOBJ originalFont_ = 0;
+  // Declared so that they go in the order GDI needs: each selection is
+  // undone before its object is deleted, and the DC goes last.
+  UniqueDC dc_;
+  UniqueGdiObject bitmap_;
+  Selection bitmapSelection_;
+  UniqueGdiObject hfont_;
+  Selection fontSelection_;
   int width_ = 0;
   int height_ = 0;
   win::COLORREF backColor_;

@@ -18,6 +18,9 @@ constexpr HKEY HKEY_USERS = PredefinedKey(0x80000003);
 constexpr HKEY HKEY_PERFORMANCE_DATA = PredefinedKey(0x80000004);
 constexpr HKEY HKEY_CURRENT_CONFIG = PredefinedKey(0x80000005);
 constexpr HKEY HKEY_DYN_DATA = PredefinedKey(0x80000006);
+constexpr bool IsPredefinedKey(HKEY key) {
+  return key >= HKEY_CLASSES_ROOT && key <= HKEY_DYN_DATA;
+}
 
 // Value types.
 constexpr DWORD REG_NONE = 0;
@@ -37,8 +40,11 @@ constexpr REGSAM KEY_CREATE_LINK = 0x0020;
 constexpr REGSAM DELETE = 0x00010000;
 constexpr REGSAM READ_CONTROL = 0x00020000;
 constexpr REGSAM MAXIMUM_ALLOWED = 0x02000000;
-constexpr REGSAM KEY_READ = 0x20019;
-constexpr REGSAM KEY_WRITE = 0x20006;
+// The generic rights as Windows composes them; KEY_NOTIFY is no right the
+// system asks for alone, but part of what KEY_READ grants.
+constexpr REGSAM KEY_READ = READ_CONTROL | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY;
+constexpr REGSAM KEY_WRITE = READ_CONTROL | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+static_assert(KEY_READ == 0x20019 && KEY_WRITE == 0x20006);
 constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
 
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Ownership.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "platform/Threads.h"
@@ -31,11 +32,9 @@ bool ShellExecuteOnWorker(win::HWND owner, const char* operation, const char* fi
                                directory = Copy(directory)] {
     // Shell extensions and URL handlers may use COM; the shell asks callers
     // for an apartment thread without OLE1 DDE.
-    const win::HRESULT com =
-        threads.CoInitializeEx(win::COINIT_APARTMENTTHREADED | win::COINIT_DISABLE_OLE1DDE);
+    const ComApartment com(threads, win::COINIT_APARTMENTTHREADED | win::COINIT_DISABLE_OLE1DDE);
     shell.ShellExecuteA(owner, Pointer(operation), Pointer(file), Pointer(parameters),
                         Pointer(directory), showCommand);
-    if (win::SUCCEEDED(com)) threads.CoUninitialize();
   });
 }
 

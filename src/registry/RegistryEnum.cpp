@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "registry/OpenedKey.h"
+#include "registry/RegistryOpen.h"
 #include "registry/RegistryText.h"
 #include "registry/clsRegistryAccess.h"
 
@@ -71,7 +71,7 @@ std::int32_t DwordOf(const std::string& data) {
 
 bool ReadKeyContents(win::HKEY root, const std::string& subKey, bool withSubKeys,
                      KeyContents* contents) {
-  OpenedKey key;
+  platform::UniqueKey key;
   if (!OpenPlain(root, subKey, &key)) return false;
   EnumeratedValue found;
   for (win::DWORD index = 0; EnumValue(key.get(), index, &found) == win::ERROR_SUCCESS; ++index) {
@@ -87,16 +87,16 @@ bool ReadKeyContents(win::HKEY root, const std::string& subKey, bool withSubKeys
 
 }  // namespace registry
 
+using platform::UniqueKey;
 using registry::EnumeratedValue;
 using registry::EnumKeyName;
 using registry::EnumValue;
-using registry::OpenedKey;
 using registry::OpenPlain;
 
 std::int32_t clsRegistryAccess::EnumKeys(const std::string& sPath, std::vector<std::string>& keys) {
   const RegPath path = SplitRegPath(sPath);
   keys.clear();
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenPlain(path.root, path.subKey, &key)) return -1;
   std::string name;
   // Past the last key comes ERROR_NO_MORE_ITEMS; any other failure would
@@ -109,7 +109,7 @@ std::int32_t clsRegistryAccess::EnumKeys(const std::string& sPath, std::vector<s
 
 bool clsRegistryAccess::HaveSubkey(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenPlain(path.root, path.subKey, &key)) return false;
   std::string name;
   return EnumKeyName(key.get(), 0, &name) != win::ERROR_NO_MORE_ITEMS;
@@ -120,7 +120,7 @@ std::int32_t clsRegistryAccess::EnumValues(const std::string& sPath,
                                            std::vector<RegEnumValue>& values,
                                            std::int32_t OnlyType) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenPlain(path.root, path.subKey, &key)) return -1;
   names.clear();
   values.clear();

@@ -46,11 +46,6 @@ std::string SubKeyOf(std::string_view path) {
                                              : std::string(path.substr(backslash + 1));
 }
 
-bool IsPredefined(HKEY key) {
-  return std::any_of(kRoots.begin(), kRoots.end(),
-                     [key](const RootName& root) { return root.key == key; });
-}
-
 std::string LongRootPath(const std::string& path) {
   const std::size_t end = std::min(path.find('\\'), path.size());
   const std::string first = UpperCase(std::string_view(path).substr(0, end));

@@ -16,7 +16,5 @@ std::string SubKeyOf(std::string_view path);
 // The path with its first component lengthened when that is a short root
 // name, as the headers of an export show it; the rest is never touched.
 std::string LongRootPath(const std::string& path);
-// Whether the handle is one of the predefined root keys.
-bool IsPredefined(win::HKEY key);
 
 }  // namespace registry

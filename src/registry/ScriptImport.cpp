@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "registry/OpenedKey.h"
+#include "registry/RegistryOpen.h"
 #include "registry/RegistryPath.h"
 #include "registry/RegistryText.h"
 #include "registry/ScriptFile.h"
@@ -15,10 +15,10 @@
 
 namespace {
 
+using platform::UniqueKey;
 using registry::Bytes;
 using registry::ClosingQuoteOfName;
 using registry::HexDigit;
-using registry::OpenedKey;
 using registry::Registry;
 using registry::RestIsEmpty;
 using registry::SkipBlanks;
@@ -146,7 +146,7 @@ class ScriptImport {
     }
     // The key exists after its header, so an exported key without values
     // comes back too; the block's values are written through this one handle.
-    OpenedKey key;
+    UniqueKey key;
     if (!registry::OpenCreating(root, registry::SubKeyOf(target), &key)) return SkipBlock();
     while (next_ < lines_.size()) {
       const std::string_view line = TrimLine(lines_[next_]);

@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <array>
 
-#include "registry/OpenedKey.h"
+#include "registry/RegistryOpen.h"
 #include "registry/RegistryText.h"
 
 namespace {
 
+using platform::UniqueKey;
 using registry::Bytes;
 using registry::OpenCreating;
-using registry::OpenedKey;
 using registry::OpenEx;
 using registry::Registry;
 using win::DWORD;
@@ -47,13 +47,13 @@ bool QueryAll(HKEY key, const std::string& name, std::string* data) {
 
 HKEY clsRegistryAccess::CreateKey(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   return OpenCreating(path.root, path.subKey, &key) ? key.get() : 0;
 }
 
 HKEY clsRegistryAccess::KillKey(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_ALL_ACCESS, &key)) return 0;
   // The key deletes itself; it refuses while it has sub-keys, and then the
   // caller must hear that nothing was deleted.
@@ -63,7 +63,7 @@ HKEY clsRegistryAccess::KillKey(const std::string& sPath) {
 
 bool clsRegistryAccess::KeyExists(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   return OpenEx(path.root, path.subKey, win::KEY_ALL_ACCESS, &key);
 }
 
@@ -78,7 +78,7 @@ HKEY clsRegistryAccess::WriteValue(const std::string& sPath, const std::string& 
                                    const win::BYTE* data, DWORD size) {
   if (!EnsureKey(sPath)) return 0;
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_WRITE, &key)) return 0;
   const LSTATUS status = Registry().RegSetValueExA(key.get(), name.c_str(), 0, type, data, size);
   return status == win::ERROR_SUCCESS ? key.get() : 0;
@@ -94,7 +94,7 @@ HKEY clsRegistryAccess::WriteString(const std::string& sPath, const std::string&
 std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::string& sName,
                                           const std::string& sDefault) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return sDefault;
   std::string data;
   if (!QueryAll(key.get(), sName, &data)) return sDefault;
@@ -113,7 +113,7 @@ HKEY clsRegistryAccess::WriteDWORD(const std::string& sPath, const std::string& 
 std::int32_t clsRegistryAccess::ReadDWORD(const std::string& sPath, const std::string& sName,
                                           std::int32_t lDefault) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return lDefault;
   // Shorter data fills only the low-order bytes; longer data does not fit and
   // gives the default.
@@ -139,7 +139,7 @@ HKEY clsRegistryAccess::WriteBinary(const std::string& sPath, const std::string&
 std::string clsRegistryAccess::ReadBinary(const std::string& sPath, const std::string& sName,
                                           const std::string& sDefault) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return sDefault;
   std::string data;
   if (!QueryAll(key.get(), sName, &data)) return sDefault;
@@ -148,7 +148,7 @@ std::string clsRegistryAccess::ReadBinary(const std::string& sPath, const std::s
 
 HKEY clsRegistryAccess::KillValue(const std::string& sPath, const std::string& sName) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_WRITE, &key)) return 0;
   Registry().RegDeleteValueA(key.get(), sName.c_str());  // a missing value is no failure here
   return key.get();
@@ -156,7 +156,7 @@ HKEY clsRegistryAccess::KillValue(const std::string& sPath, const std::string& s
 
 bool clsRegistryAccess::ValueExists(const std::string& sPath, const std::string& sName) {
   const RegPath path = SplitRegPath(sPath);
-  OpenedKey key;
+  UniqueKey key;
   if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return false;
   DWORD size = 1;
   return Registry().RegQueryValueExA(key.get(), sName.c_str(), nullptr, nullptr, &size) ==

@@ -7,6 +7,7 @@
 
 #include "mouse/mod_Registry.h"
 #include "platform/Gdi.h"
+#include "platform/Ownership.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
 #include "platform/Screen.h"
@@ -211,16 +212,18 @@ void frmMain::ShapeWindow() {
   picSkinMask->SetAutoRedraw(true);
   picSkinMask->SetPicture(toolkit::LoadLayoutPicture(maskPictureValue_));
   std::int32_t transparent = 0;  // none given: the mask's top-left colour
-  const win::HRGN region = mod_Outline::CreateSkinRegion(*picSkinMask, transparent);
+  platform::UniqueGdiObject region(mod_Outline::CreateSkinRegion(*picSkinMask, transparent));
   // The mask has done its work and nothing ever shows the box: its two
   // bitmaps of 600 x 550 pixels need not stay for the program's long life in
   // the tray. The box keeps its size.
   picSkinMask->SetAutoRedraw(false);
   picSkinMask->SetPicture(nullptr);
   // An unreadable mask leaves the window rectangular, never invisible.
-  if (region == 0) return;
-  // The window system owns the region from here on.
-  platform::Use<platform::Gdi>().SetWindowRgn(form.hWnd(), region, -1);
+  if (!region) return;
+  // The window system owns the region from here on; one it refused is ours to free.
+  if (platform::Use<platform::Gdi>().SetWindowRgn(form.hWnd(), region.get(), -1) != 0) {
+    region.release();
+  }
 }
 
 void frmMain::Form_Activate() {

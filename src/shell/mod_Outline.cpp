@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Ownership.h"
 #include "platform/Services.h"
 
 namespace mod_Outline {
@@ -39,18 +40,17 @@ std::optional<std::vector<Run>> ScanBox(toolkit::PictureBox& box, std::int32_t& 
   // where it is. Any other image is copied once and the copy read.
   const platform::PicturePtr& picture = box.Picture();
   win::HBITMAP source = 0;
-  win::HBITMAP copy = 0;
+  platform::UniqueGdiObject copy;
   if (platform::HasImage(picture) && picture->Kind() == platform::PictureKind::Bitmap &&
       picture->WidthPixels() == width && picture->HeightPixels() == height) {
     source = picture->Handle();
   } else {
-    copy = gdi.CreateDIBitmap(box.hdc(), width, height, nullptr);
-    const win::HDC dc = gdi.CreateCompatibleDC(box.hdc());
-    const win::HGDIOBJ previous = gdi.SelectObject(dc, copy);
-    gdi.BitBlt(dc, 0, 0, width, height, box.hdc(), 0, 0, win::SRCCOPY);
-    gdi.SelectObject(dc, previous);
-    gdi.DeleteDC(dc);
-    source = copy;
+    copy.reset(gdi.CreateDIBitmap(box.hdc(), width, height, nullptr));
+    const platform::UniqueDC dc(gdi.CreateCompatibleDC(box.hdc()));
+    // Deselected before the read: GetDIBits refuses a selected bitmap.
+    const platform::Selection copying(dc.get(), copy.get());
+    gdi.BitBlt(dc.get(), 0, 0, width, height, box.hdc(), 0, 0, win::SRCCOPY);
+    source = copy.get();
   }
   // The transparent colour comes from the very pixels compared with it: a
   // pixel read through the box's DC may be rounded to the display's depth.
@@ -72,7 +72,6 @@ std::optional<std::vector<Run>> ScanBox(toolkit::PictureBox& box, std::int32_t& 
     readAny = true;
     AppendPixelRuns(band.data(), width, rows, top, transparent, runs);
   }
-  if (copy != 0) gdi.DeleteObject(copy);
   if (!readAny) return std::nullopt;
   return runs;
 }

@@ -1,21 +1,16 @@
 #include "toolkit/Form.h"
 
-#include <cmath>
-
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "toolkit/Control.h"
 #include "toolkit/Pictures.h"
+#include "toolkit/Twips.h"
 
 namespace toolkit {
 namespace {
 
 // Posted to the form's own window for each piece of deferred work.
 constexpr win::UINT kDeferredWork = win::WM_APP + 0x100;
-
-int TwipsToPixels(std::int64_t twips, int twipsPerPixel) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
 
 }  // namespace
 
@@ -38,27 +33,6 @@ int MouseButtonOf(win::UINT message, win::WPARAM wParam) {
 
 int ShiftOf(win::WPARAM wParam) {
   return ((wParam & win::MK_SHIFT) ? 1 : 0) | ((wParam & win::MK_CONTROL) ? 2 : 0);
-}
-
-platform::ChildSpec Control::PlacementOf(const Form& parent, const LayoutNode& node) {
-  auto& screen = platform::Use<platform::Screen>();
-  platform::ChildSpec spec;
-  spec.parent = parent.hWnd();
-  spec.rect.left = TwipsToPixels(node.Integer("Left", 0), screen.TwipsPerPixelX());
-  spec.rect.top = TwipsToPixels(node.Integer("Top", 0), screen.TwipsPerPixelY());
-  spec.rect.width = TwipsToPixels(node.Integer("Width", 0), screen.TwipsPerPixelX());
-  spec.rect.height = TwipsToPixels(node.Integer("Height", 0), screen.TwipsPerPixelY());
-  spec.text = node.Text("Caption");
-  spec.visible = node.Bool("Visible", true);
-  spec.enabled = node.Bool("Enabled", true);
-  return spec;
-}
-
-win::HCURSOR Control::CustomPointer(const LayoutNode& node) {
-  constexpr std::int64_t kCustomPointer = 99;
-  const std::string icon = node.Text("MouseIcon");
-  if (node.Integer("MousePointer", 0) != kCustomPointer || icon.rfind("res:", 0) != 0) return 0;
-  return platform::Use<platform::Windowing>().LoadCursorA(icon.substr(4));
 }
 
 Form::~Form() {

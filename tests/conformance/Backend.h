@@ -1,5 +1,6 @@
 // What a conformance test asks of the backend it runs against: the services
-// under test and a few facts about the platform underneath.
+// under test and a few facts about the platform underneath. A backend
+// installs every service of its platform for as long as it lives.
 #pragma once
 
 #include <memory>

@@ -7,16 +7,12 @@
 #include <memory>
 
 #include "conformance/Backend.h"
-#include "platform/Services.h"
 
 namespace conformance {
 
 class ContractTest : public ::testing::Test {
  protected:
-  ContractTest()
-      : backend_(MakeBackend()),
-        useRegistry_(backend_->Registry()),
-        useMouseParams_(backend_->MouseParams()) {}
+  ContractTest() : backend_(MakeBackend()) {}
 
   platform::Registry& Reg() { return backend_->Registry(); }
   platform::MouseParams& Mouse() { return backend_->MouseParams(); }
@@ -24,8 +20,6 @@ class ContractTest : public ::testing::Test {
 
  private:
   std::unique_ptr<Backend> backend_;
-  platform::Install<platform::Registry> useRegistry_;
-  platform::Install<platform::MouseParams> useMouseParams_;
 };
 
 // A key of the tests' own under HKCU, empty at the start of each test and

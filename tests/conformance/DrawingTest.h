@@ -1,5 +1,4 @@
-// Base of the drawing contracts: the backend's GDI, screen, timers, pointer
-// and user-control sites installed as the process's services.
+// Base of the drawing contracts: the backend's GDI at hand.
 #pragma once
 
 #include "conformance/ContractTest.h"
@@ -8,13 +7,6 @@ namespace conformance {
 
 class DrawingTest : public ContractTest {
  protected:
-  DrawingTest()
-      : useGdi_(Platform().Gdi()),
-        useScreen_(Platform().Screen()),
-        useTimers_(Platform().Timers()),
-        usePointer_(Platform().Pointer()),
-        useUserControls_(Platform().UserControls()) {}
-
   platform::Gdi& Gdi() { return Platform().Gdi(); }
 
   // Wine makes some objects of its own on first use (the screen DC's, the
@@ -50,13 +42,6 @@ class DrawingTest : public ContractTest {
     gdi.DeleteDC(dc);
     gdi.ReleaseDC(0, screen);
   }
-
- private:
-  platform::Install<platform::Gdi> useGdi_;
-  platform::Install<platform::Screen> useScreen_;
-  platform::Install<platform::Timers> useTimers_;
-  platform::Install<platform::Pointer> usePointer_;
-  platform::Install<platform::UserControls> useUserControls_;
 };
 
 }  // namespace conformance

@@ -7,6 +7,7 @@
 
 #include "conformance/ContractTest.h"
 #include "platform/Input.h"
+#include "platform/Services.h"
 #include "platform/Windowing.h"
 
 namespace conformance {
@@ -35,7 +36,7 @@ win::LRESULT Older(int nCode, win::WPARAM wParam, win::LPARAM lParam) {
 
 class InputContract : public ContractTest {
  protected:
-  InputContract() : useInput_(Platform().Input()) {
+  InputContract() {
     seen.clear();
     answerNewer = answerOlder = 0;
     newerGotFromNext = -1;
@@ -51,7 +52,6 @@ class InputContract : public ContractTest {
   }
 
  private:
-  platform::Install<platform::Input> useInput_;
   std::vector<win::HHOOK> installed_;
 };
 

@@ -11,13 +11,12 @@
 #include <vector>
 
 #include "controls/ButtonEx.h"
-#include "platform/Services.h"
-#include "platform/win32/Win32Gdi.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Timers.h"
-#include "platform/win32/Win32UserControls.h"
-#include "platform/win32/Win32WindowBase.h"
+#include "platform/win32/Win32Platform.h"
 #include "toolkit/Timer.h"
+
+// These build on <windows.h>: after every header of the seam.
+#include "platform/win32/Win32Ownership.h"
+#include "platform/win32/Win32WindowBase.h"
 
 #include <windows.h>
 
@@ -249,16 +248,15 @@ class DemoWindow final : private win32::WindowBase {
     LOGFONTA bold{};
     ::GetObjectA(normal, sizeof bold, &bold);
     bold.lfWeight = FW_BOLD;
-    HFONT boldFont = ::CreateFontIndirectA(&bold);
-    for (const Label& label : labels_) {
-      HGDIOBJ previous = ::SelectObject(dc, label.bold ? boldFont : normal);
-      ::TextOutA(dc, label.x, label.y, label.text.c_str(), static_cast<int>(label.text.size()));
-      ::SelectObject(dc, previous);
+    {
+      const win32::UniqueGdi<HFONT> boldFont(::CreateFontIndirectA(&bold));
+      for (const Label& label : labels_) {
+        const win32::Selection font(dc, label.bold ? boldFont.get() : normal);
+        ::TextOutA(dc, label.x, label.y, label.text.c_str(), static_cast<int>(label.text.size()));
+      }
+      const win32::Selection font(dc, normal);
+      ::TextOutA(dc, 130, 416, status_.c_str(), static_cast<int>(status_.size()));
     }
-    HGDIOBJ previous = ::SelectObject(dc, normal);
-    ::TextOutA(dc, 130, 416, status_.c_str(), static_cast<int>(status_.size()));
-    ::SelectObject(dc, previous);
-    ::DeleteObject(boldFont);
     ::EndPaint(Hwnd(), &paint);
   }
 
@@ -310,16 +308,7 @@ int MeasureTimerPeriod() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE, LPSTR commandLine, int) {
-  win32::Win32Gdi gdi;
-  win32::Win32Screen screen;
-  win32::Win32Timers timers;
-  win32::Win32Pointer pointer;
-  win32::Win32UserControls userControls;
-  platform::Install<platform::Gdi> useGdi(gdi);
-  platform::Install<platform::Screen> useScreen(screen);
-  platform::Install<platform::Timers> useTimers(timers);
-  platform::Install<platform::Pointer> usePointer(pointer);
-  platform::Install<platform::UserControls> useUserControls(userControls);
+  win32::Win32Platform platform;
   if (std::strstr(commandLine, "--timer-period") != nullptr) return MeasureTimerPeriod();
 
   int result = 0;

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Gdi.h"
 
+#include "platform/win32/Win32Ownership.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -27,6 +29,19 @@ BITMAPINFO TopDown32(int width, int height) {
   info.bmiHeader.biCompression = BI_RGB;
   return info;
 }
+
+// The DC a "compatible" call was given, or the screen's for none.
+class DeviceOrScreen {
+ public:
+  explicit DeviceOrScreen(win::HDC dc)
+      : screen_(dc == 0 ? ::GetDC(nullptr) : nullptr),
+        device_(dc == 0 ? screen_.get() : H<HDC>(dc)) {}
+  HDC get() const { return device_; }
+
+ private:
+  UniqueScreenDC screen_;
+  HDC device_;
+};
 
 }  // namespace
 
@@ -61,12 +76,10 @@ win::HBITMAP Win32Gdi::CreateCompatibleBitmap(win::HDC dc, int width, int height
 win::HBITMAP Win32Gdi::CreateDIBitmap(win::HDC dc, int width, int height,
                                       const std::uint32_t* pixels) {
   // No DC means the screen, as for the other "compatible" calls.
-  HDC device = dc != 0 ? H<HDC>(dc) : ::GetDC(nullptr);
+  const DeviceOrScreen device(dc);
   BITMAPINFO info = TopDown32(width, height);
-  HBITMAP bitmap = ::CreateDIBitmap(device, &info.bmiHeader, pixels ? CBM_INIT : 0, pixels, &info,
-                                    DIB_RGB_COLORS);
-  if (dc == 0) ::ReleaseDC(nullptr, device);
-  return U(bitmap);
+  return U(::CreateDIBitmap(device.get(), &info.bmiHeader, pixels ? CBM_INIT : 0, pixels, &info,
+                            DIB_RGB_COLORS));
 }
 
 int Win32Gdi::GetDIBits(win::HDC dc, win::HBITMAP bitmap, win::UINT startScan, win::UINT scanLines,
@@ -76,20 +89,20 @@ int Win32Gdi::GetDIBits(win::HDC dc, win::HBITMAP bitmap, win::UINT startScan, w
   const win::UINT height = static_cast<win::UINT>(native.bmHeight);
   if (startScan >= height) return 0;
   if (scanLines > height - startScan) scanLines = height - startScan;
-  HDC device = dc != 0 ? H<HDC>(dc) : ::GetDC(nullptr);
+  const DeviceOrScreen device(dc);
   const auto width = static_cast<std::size_t>(native.bmWidth);
   int rows = 0;
   if (startScan == 0 && scanLines == height) {
     // The whole bitmap, top row first: straight into the caller's rows.
     BITMAPINFO info = TopDown32(native.bmWidth, native.bmHeight);
-    rows = ::GetDIBits(device, H<HBITMAP>(bitmap), 0, height, pixels, &info, DIB_RGB_COLORS);
+    rows = ::GetDIBits(device.get(), H<HBITMAP>(bitmap), 0, height, pixels, &info, DIB_RGB_COLORS);
   } else {
     // Part of it. Scan lines of a bottom-up DIB count from the bottom without
     // ambiguity: read the band that way and turn its rows over.
     BITMAPINFO info = TopDown32(native.bmWidth, native.bmHeight);
     info.bmiHeader.biHeight = native.bmHeight;
     std::vector<std::uint32_t> band(width * scanLines);
-    rows = ::GetDIBits(device, H<HBITMAP>(bitmap), height - startScan - scanLines, scanLines,
+    rows = ::GetDIBits(device.get(), H<HBITMAP>(bitmap), height - startScan - scanLines, scanLines,
                        band.data(), &info, DIB_RGB_COLORS);
     if (rows == static_cast<int>(scanLines)) {
       for (win::UINT row = 0; row < scanLines; ++row) {
@@ -98,7 +111,6 @@ int Win32Gdi::GetDIBits(win::HDC dc, win::HBITMAP bitmap, win::UINT startScan, w
       }
     }
   }
-  if (dc == 0) ::ReleaseDC(nullptr, device);
   return rows == static_cast<int>(scanLines) ? rows : 0;
 }
 

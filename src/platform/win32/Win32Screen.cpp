@@ -1,14 +1,15 @@
 #include "platform/win32/Win32Screen.h"
 
+#include "platform/win32/Win32Ownership.h"
+
 #include <windows.h>
 
 namespace win32 {
 namespace {
 
 int TwipsPerPixel(int axis) {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, axis);
-  ::ReleaseDC(nullptr, screen);
+  const UniqueScreenDC screen(::GetDC(nullptr));
+  const int dpi = ::GetDeviceCaps(screen.get(), axis);
   return dpi > 0 ? 1440 / dpi : 15;
 }
 

@@ -1,6 +1,5 @@
 #include "platform/win32/Win32Threads.h"
 
-#include <algorithm>
 #include <memory>
 
 #include <windows.h>
@@ -20,34 +19,30 @@ DWORD WINAPI Run(void* parameter) {
   return 0;
 }
 
-bool Ended(void* thread) { return ::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }
-
 }  // namespace
+
+void Win32Threads::HandleCloser::operator()(void* handle) const { ::CloseHandle(handle); }
 
 Win32Threads::~Win32Threads() {
   const DWORD start = ::GetTickCount();
-  for (void* thread : running_) {
+  for (const auto& thread : running_) {
     const DWORD spent = ::GetTickCount() - start;
-    ::WaitForSingleObject(thread, spent < kEndWaitMilliseconds ? kEndWaitMilliseconds - spent : 0);
-    ::CloseHandle(thread);
+    ::WaitForSingleObject(thread.get(),
+                          spent < kEndWaitMilliseconds ? kEndWaitMilliseconds - spent : 0);
   }
 }
 
 bool Win32Threads::CreateThread(std::function<void()> work) {
   // Forget the threads that have ended, so the list stays as short as the
   // starts in progress.
-  running_.erase(std::remove_if(running_.begin(), running_.end(),
-                                [](void* thread) {
-                                  if (!Ended(thread)) return false;
-                                  ::CloseHandle(thread);
-                                  return true;
-                                }),
-                 running_.end());
+  std::erase_if(running_, [](const auto& thread) {
+    return ::WaitForSingleObject(thread.get(), 0) == WAIT_OBJECT_0;
+  });
   auto owned = std::make_unique<std::function<void()>>(std::move(work));
   HANDLE thread = ::CreateThread(nullptr, 0, &Run, owned.get(), 0, nullptr);
   if (thread == nullptr) return false;
   owned.release();  // the thread owns it now
-  running_.push_back(thread);
+  running_.emplace_back(thread);
   return true;
 }
 

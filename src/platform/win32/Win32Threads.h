@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/Ownership.h"
 #include "platform/Threads.h"
 
 namespace win32 {
@@ -21,9 +22,12 @@ class Win32Threads final : public platform::Threads {
   void CoUninitialize() override;
 
  private:
+  struct HandleCloser {
+    void operator()(void* handle) const;
+  };
   // Handles of the threads made and not yet seen ended. Only the thread that
   // makes them touches this.
-  std::vector<void*> running_;
+  std::vector<platform::UniqueHandle<void*, HandleCloser>> running_;
 };
 
 }  // namespace win32

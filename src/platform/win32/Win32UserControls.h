@@ -1,27 +1,10 @@
-// User-control sites as real child windows, and the pointer's position.
+// User-control sites as real child windows.
 #pragma once
 
-#include "platform/Pointer.h"
 #include "platform/UserControlSurface.h"
+#include "platform/win32/Win32OleSession.h"
 
 namespace win32 {
-
-// OLE on the UI thread, started the first time a drag or a drop target needs
-// it (it costs a start more than anything else the program does, and the
-// program's own buttons take no drops), and ended with the backend.
-class OleSession {
- public:
-  OleSession() = default;
-  ~OleSession();
-  OleSession(const OleSession&) = delete;
-  OleSession& operator=(const OleSession&) = delete;
-  // Whether OLE runs on this thread now.
-  bool Ensure();
-
- private:
-  bool tried_ = false;
-  bool started_ = false;
-};
 
 class Win32UserControls final : public platform::UserControls {
  public:
@@ -35,12 +18,6 @@ class Win32UserControls final : public platform::UserControls {
 
  private:
   OleSession ole_;
-};
-
-class Win32Pointer final : public platform::Pointer {
- public:
-  win::BOOL GetCursorPos(win::POINT* point) override;
-  win::BOOL ScreenToClient(win::HWND window, win::POINT* point) override;
 };
 
 }  // namespace win32

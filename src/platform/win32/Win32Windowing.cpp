@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/win32/Win32Ownership.h"
 #include "platform/win32/Win32WindowBase.h"
 
 #include <windows.h>
@@ -59,17 +60,18 @@ class Win32Window : public Interface {
 template <class Interface>
 class StandardControl : public Win32Window<Interface> {
  public:
-  explicit StandardControl(HWND handle) : handle_(handle) {
-    if (handle_ == nullptr) {
+  explicit StandardControl(HWND handle) : window_(handle) {
+    if (!window_) {
       throw std::runtime_error("CreateWindowExA failed with error " +
                                std::to_string(::GetLastError()));
     }
   }
-  ~StandardControl() override { ::DestroyWindow(handle_); }
 
  protected:
-  HWND Hwnd() const override { return handle_; }
-  HWND handle_;
+  HWND Hwnd() const override { return window_.get(); }
+
+ private:
+  UniqueWindow window_;
 };
 
 // What a combo box's parent answers to WM_CTLCOLORLISTBOX, for the closed box
@@ -161,11 +163,9 @@ class FormWindow final : public Win32Window<platform::FormWindow>, private Windo
   void PaintBackground(HDC dc) const {
     BITMAP size{};
     ::GetObjectA(background_, sizeof size, &size);
-    HDC source = ::CreateCompatibleDC(dc);
-    HGDIOBJ previous = ::SelectObject(source, background_);
-    ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-    ::SelectObject(source, previous);
-    ::DeleteDC(source);
+    const UniqueMemoryDC source(::CreateCompatibleDC(dc));
+    const Selection showing(source.get(), background_);
+    ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
   }
 
   platform::WindowProcedure procedure_;
@@ -192,38 +192,37 @@ class ComboBoxWindow final : public StandardControl<platform::ComboBoxWindow> {
       : StandardControl(CreateDropDownList(spec)) {
     // The closed box is as high as the layout says; the list drops below it.
     const int field = spec.rect.height - 6;
-    if (field > 0) ::SendMessageA(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    if (field > 0) ::SendMessageA(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     // The dropped list reports its colours with its own handle.
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    if (::GetComboBoxInfo(handle_, &info) != FALSE) list_ = info.hwndList;
+    if (::GetComboBoxInfo(Hwnd(), &info) != FALSE) list_ = info.hwndList;
   }
   ~ComboBoxWindow() override {
-    for (HWND window : {handle_, list_}) {
+    for (HWND window : {Hwnd(), list_}) {
       if (window != nullptr) ::RemovePropA(window, kColorsProperty);
     }
-    if (colors_.brush != nullptr) ::DeleteObject(colors_.brush);
   }
 
   int AddString(const std::string& text) override {
     return static_cast<int>(
-        ::SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        ::SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
   }
   void SetCurSel(int index) override {
-    ::SendMessageA(handle_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
   int GetCurSel() const override {
-    return static_cast<int>(::SendMessageA(handle_, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(::SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0));
   }
   void SetBackColor(win::COLORREF color) override {
-    HBRUSH brush = ::CreateSolidBrush(color);
-    if (brush == nullptr) return;
-    if (colors_.brush != nullptr) ::DeleteObject(colors_.brush);
-    colors_ = ChildColors{color, brush};
-    for (HWND window : {handle_, list_}) {
+    UniqueGdi<HBRUSH> brush(::CreateSolidBrush(color));
+    if (!brush) return;
+    colors_ = ChildColors{color, brush.get()};
+    brush_ = std::move(brush);
+    for (HWND window : {Hwnd(), list_}) {
       if (window != nullptr) ::SetPropA(window, kColorsProperty, &colors_);
     }
-    ::InvalidateRect(handle_, nullptr, TRUE);
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
   }
 
  private:
@@ -233,6 +232,8 @@ class ComboBoxWindow final : public StandardControl<platform::ComboBoxWindow> {
   }
 
   HWND list_ = nullptr;
+  // What the parent hands out; the properties that point here go first.
+  UniqueGdi<HBRUSH> brush_;
   ChildColors colors_;
 };
 
@@ -249,13 +250,13 @@ class ScrollBarWindow final : public StandardControl<platform::ScrollBarWindow> 
     info.nMax = range;
     info.nPage = static_cast<UINT>(page);
     info.nPos = position;
-    ::SetScrollInfo(handle_, SB_CTL, &info, TRUE);
+    ::SetScrollInfo(Hwnd(), SB_CTL, &info, TRUE);
   }
   int GetTrackPos() const override {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_TRACKPOS;
-    ::GetScrollInfo(handle_, SB_CTL, &info);
+    ::GetScrollInfo(Hwnd(), SB_CTL, &info);
     return info.nTrackPos;
   }
 };
@@ -266,10 +267,10 @@ class CheckBoxWindow final : public StandardControl<platform::CheckBoxWindow> {
       : StandardControl(CreateChild("BUTTON", BS_AUTOCHECKBOX, spec)) {}
 
   void SetCheck(bool checked) override {
-    ::SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageA(Hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
   bool GetCheck() const override {
-    return ::SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return ::SendMessageA(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
 };
 
@@ -313,19 +314,18 @@ win::BOOL Win32Windowing::ReleaseCapture() { return ::ReleaseCapture(); }
 
 int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                                    win::HWND owner) {
-  HMENU menu = ::CreatePopupMenu();
+  const UniqueMenu menu(::CreatePopupMenu());
   for (std::size_t i = 0; i < items.size(); ++i) {
-    ::AppendMenuA(menu, MF_STRING, i + 1, items[i].c_str());
+    ::AppendMenuA(menu.get(), MF_STRING, i + 1, items[i].c_str());
   }
   POINT at{};
   ::GetCursorPos(&at);
   // A menu of a window that is not in the foreground would stay open when
   // the user clicks elsewhere; the empty message afterwards lets it close.
   ::SetForegroundWindow(H(owner));
-  const int command = static_cast<int>(::TrackPopupMenu(menu, flags | TPM_RETURNCMD | TPM_NONOTIFY,
-                                                        at.x, at.y, 0, H(owner), nullptr));
+  const int command = static_cast<int>(::TrackPopupMenu(
+      menu.get(), flags | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, H(owner), nullptr));
   ::PostMessageA(H(owner), WM_NULL, 0, 0);
-  ::DestroyMenu(menu);
   return command - 1;
 }
 

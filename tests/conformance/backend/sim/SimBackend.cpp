@@ -1,46 +1,32 @@
 #include "conformance/Backend.h"
-#include "platform/sim/SimGdi.h"
-#include "platform/sim/SimInput.h"
-#include "platform/sim/SimMouseParams.h"
-#include "platform/sim/SimRegistry.h"
-#include "platform/sim/SimScreen.h"
-#include "platform/sim/SimThreads.h"
-#include "platform/sim/SimTimers.h"
-#include "platform/sim/SimUserControls.h"
+#include "platform/sim/SimPlatform.h"
 
 namespace conformance {
 namespace {
 
 class SimBackend final : public Backend {
  public:
-  platform::Registry& Registry() override { return registry_; }
-  platform::MouseParams& MouseParams() override { return mouse_; }
-  platform::Input& Input() override { return input_; }
-  platform::Threads& Threads() override { return threads_; }
+  platform::Registry& Registry() override { return platform_.registry; }
+  platform::MouseParams& MouseParams() override { return platform_.mouse; }
+  platform::Input& Input() override { return platform_.input; }
+  platform::Threads& Threads() override { return platform_.threads; }
   win::HINSTANCE ProgramModule() override { return 0x140000000; }
   void MouseEvent(win::UINT message, win::DWORD mouseData) override {
-    input_.SendMouseEvent(message, mouseData);
+    platform_.input.SendMouseEvent(message, mouseData);
   }
-  long OpenHandles() override { return registry_.OpenKeyCount(); }
-  platform::Gdi& Gdi() override { return gdi_; }
-  platform::Screen& Screen() override { return screen_; }
-  platform::Timers& Timers() override { return timers_; }
-  platform::Pointer& Pointer() override { return desktop_; }
-  platform::UserControls& UserControls() override { return desktop_; }
+  long OpenHandles() override { return platform_.registry.OpenKeyCount(); }
+  platform::Gdi& Gdi() override { return platform_.gdi; }
+  platform::Screen& Screen() override { return platform_.screen; }
+  platform::Timers& Timers() override { return platform_.timers; }
+  platform::Pointer& Pointer() override { return platform_.desktop; }
+  platform::UserControls& UserControls() override { return platform_.desktop; }
   win::HWND Window() override { return 0x100; }
-  long GdiObjects() override { return gdi_.LiveObjects() + gdi_.LiveDCs(); }
+  long GdiObjects() override { return platform_.gdi.LiveObjects() + platform_.gdi.LiveDCs(); }
   bool IsWine() const override { return false; }
   bool IsSim() const override { return true; }
 
  private:
-  sim::SimRegistry registry_;
-  sim::SimMouseParams mouse_;
-  sim::SimInput input_;
-  sim::SimThreads threads_;
-  sim::SimGdi gdi_;
-  sim::SimScreen screen_;
-  sim::SimTimers timers_;
-  sim::SimDesktop desktop_{gdi_};
+  sim::SimPlatform platform_;
 };
 
 }  // namespace

@@ -1,12 +1,5 @@
 #include "conformance/Backend.h"
-#include "platform/win32/Win32Gdi.h"
-#include "platform/win32/Win32Input.h"
-#include "platform/win32/Win32MouseParams.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Threads.h"
-#include "platform/win32/Win32Timers.h"
-#include "platform/win32/Win32UserControls.h"
+#include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
 
@@ -93,10 +86,10 @@ long CountGdiObjects() {
 
 class Win32Backend final : public Backend {
  public:
-  platform::Registry& Registry() override { return registry_; }
-  platform::MouseParams& MouseParams() override { return mouse_; }
-  platform::Input& Input() override { return input_; }
-  platform::Threads& Threads() override { return threads_; }
+  platform::Registry& Registry() override { return platform_.registry; }
+  platform::MouseParams& MouseParams() override { return platform_.mouse; }
+  platform::Input& Input() override { return platform_.input; }
+  platform::Threads& Threads() override { return platform_.threads; }
   win::HINSTANCE ProgramModule() override {
     return reinterpret_cast<win::HINSTANCE>(::GetModuleHandleA(nullptr));
   }
@@ -108,11 +101,11 @@ class Win32Backend final : public Backend {
     ServeHookCalls();
   }
   long OpenHandles() override { return CountOwnHandles(); }
-  platform::Gdi& Gdi() override { return gdi_; }
-  platform::Screen& Screen() override { return screen_; }
-  platform::Timers& Timers() override { return timers_; }
-  platform::Pointer& Pointer() override { return pointer_; }
-  platform::UserControls& UserControls() override { return userControls_; }
+  platform::Gdi& Gdi() override { return platform_.gdi; }
+  platform::Screen& Screen() override { return platform_.screen; }
+  platform::Timers& Timers() override { return platform_.timers; }
+  platform::Pointer& Pointer() override { return platform_.pointer; }
+  platform::UserControls& UserControls() override { return platform_.userControls; }
   // One hidden window for the whole run: under Wine each top-level window
   // made and destroyed costs about two seconds.
   win::HWND Window() override {
@@ -128,15 +121,7 @@ class Win32Backend final : public Backend {
   bool IsSim() const override { return false; }
 
  private:
-  win32::Win32Registry registry_;
-  win32::Win32MouseParams mouse_;
-  win32::Win32Input input_;
-  win32::Win32Threads threads_;
-  win32::Win32Gdi gdi_;
-  win32::Win32Screen screen_;
-  win32::Win32Timers timers_;
-  win32::Win32Pointer pointer_;
-  win32::Win32UserControls userControls_;
+  win32::Win32Platform platform_;
 };
 
 }  // namespace

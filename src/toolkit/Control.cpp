@@ -1,0 +1,31 @@
+#include "toolkit/Control.h"
+
+#include "platform/Screen.h"
+#include "platform/Services.h"
+#include "toolkit/Form.h"
+#include "toolkit/Twips.h"
+
+namespace toolkit {
+
+platform::ChildSpec Control::PlacementOf(const Form& parent, const LayoutNode& node) {
+  auto& screen = platform::Use<platform::Screen>();
+  platform::ChildSpec spec;
+  spec.parent = parent.hWnd();
+  spec.rect.left = TwipsToPixels(node.Integer("Left", 0), screen.TwipsPerPixelX());
+  spec.rect.top = TwipsToPixels(node.Integer("Top", 0), screen.TwipsPerPixelY());
+  spec.rect.width = TwipsToPixels(node.Integer("Width", 0), screen.TwipsPerPixelX());
+  spec.rect.height = TwipsToPixels(node.Integer("Height", 0), screen.TwipsPerPixelY());
+  spec.text = node.Text("Caption");
+  spec.visible = node.Bool("Visible", true);
+  spec.enabled = node.Bool("Enabled", true);
+  return spec;
+}
+
+win::HCURSOR Control::CustomPointer(const LayoutNode& node) {
+  constexpr std::int64_t kCustomPointer = 99;
+  const std::string icon = node.Text("MouseIcon");
+  if (node.Integer("MousePointer", 0) != kCustomPointer || icon.rfind("res:", 0) != 0) return 0;
+  return platform::Use<platform::Windowing>().LoadCursorA(icon.substr(4));
+}
+
+}  // namespace toolkit
