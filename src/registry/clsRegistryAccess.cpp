@@ -91,13 +91,17 @@ HKEY clsRegistryAccess::WriteString(const std::string& sPath, const std::string&
                     static_cast<DWORD>(sValue.size() + 1));
 }
 
-std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::string& sName,
-                                          const std::string& sDefault) {
+bool clsRegistryAccess::ReadData(const std::string& sPath, const std::string& sName,
+                                 std::string* data) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return sDefault;
+  return OpenEx(path.root, path.subKey, win::KEY_READ, &key) && QueryAll(key.get(), sName, data);
+}
+
+std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::string& sName,
+                                          const std::string& sDefault) {
   std::string data;
-  if (!QueryAll(key.get(), sName, &data)) return sDefault;
+  if (!ReadData(sPath, sName, &data)) return sDefault;
   return data.substr(0, data.find('\0'));
 }
 
@@ -138,11 +142,8 @@ HKEY clsRegistryAccess::WriteBinary(const std::string& sPath, const std::string&
 
 std::string clsRegistryAccess::ReadBinary(const std::string& sPath, const std::string& sName,
                                           const std::string& sDefault) {
-  const RegPath path = SplitRegPath(sPath);
-  UniqueKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return sDefault;
   std::string data;
-  if (!QueryAll(key.get(), sName, &data)) return sDefault;
+  if (!ReadData(sPath, sName, &data)) return sDefault;
   return std::string(registry::Trim(BinToStr(data)));
 }
 

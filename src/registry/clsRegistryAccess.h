@@ -116,6 +116,9 @@ class clsRegistryAccess {
   // the format cannot hold is left out and clears `complete`.
   bool ExportKeyToFile(const std::string& sPath, registry::ScriptWriter& out, bool IncludeSubkeys,
                        const RegExportProgress& Output, bool* complete);
+  // The whole data of a value of the key, read with KEY_READ; false when the
+  // key cannot be opened or the value read.
+  bool ReadData(const std::string& sPath, const std::string& sName, std::string* data);
   // The write operations' first step: false when the key is missing and may
   // not be created.
   bool EnsureKey(const std::string& sPath);
