@@ -1,9 +1,11 @@
 #include "platform/UserControlSurfaceBase.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Screen.h"
 #include "platform/Services.h"
+#include "platform/Text.h"
 
 namespace platform {
 namespace {
@@ -45,6 +47,12 @@ void UserControlSurfaceBase::Cls() {
   image_.Cls();
   // Whatever is drawn next on the DC is shown at the next paint.
   InvalidateWindow();
+}
+
+bool UserControlSurfaceBase::HasAccessKey(char key) const {
+  return std::any_of(accessKeys_.begin(), accessKeys_.end(), [key](char accessKey) {
+    return ToUpperAscii(accessKey) == ToUpperAscii(key);
+  });
 }
 
 void UserControlSurfaceBase::SetVisible(bool visible) {

@@ -36,6 +36,8 @@ class UserControlSurfaceBase : public UserControlSurface {
 
   std::string AccessKeys() const override { return accessKeys_; }
   void SetAccessKeys(const std::string& keys) override { accessKeys_ = keys; }
+  // Whether key is one of the access keys; letters match in either case.
+  bool HasAccessKey(char key) const;
   std::int16_t MousePointer() const override { return mousePointer_; }
   void SetMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
   PicturePtr MouseIcon() const override { return mouseIcon_; }

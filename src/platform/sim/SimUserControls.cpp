@@ -1,6 +1,5 @@
 #include "platform/sim/SimUserControls.h"
 
-#include <cctype>
 
 namespace sim {
 
@@ -83,15 +82,9 @@ void SimUserControlSurface::LostFocus() {
 }
 
 bool SimUserControlSurface::PressAccessKey(char key) {
-  if (!Listening()) return false;
-  for (char accessKey : AccessKeys()) {
-    if (std::toupper(static_cast<unsigned char>(accessKey)) ==
-        std::toupper(static_cast<unsigned char>(key))) {
-      Events()->OnAccessKeyPress(static_cast<std::int16_t>(key));
-      return true;
-    }
-  }
-  return false;
+  if (!Listening() || !HasAccessKey(key)) return false;
+  Events()->OnAccessKeyPress(static_cast<std::int16_t>(key));
+  return true;
 }
 
 std::int32_t SimUserControlSurface::DragOver(platform::DataObject& data, std::int32_t effect,

@@ -7,7 +7,6 @@
 #include "platform/win32/Win32Ownership.h"
 #include "platform/win32/Win32WindowBase.h"
 
-#include <cctype>
 #include <string>
 
 namespace win32 {
@@ -127,15 +126,7 @@ class Win32Surface final : public platform::UserControlSurfaceBase,
 
  private:
   HWND AccessKeyWindow() const override { return Hwnd(); }
-  bool HoldsAccessKey(char key) const override {
-    for (char accessKey : AccessKeys()) {
-      if (std::toupper(static_cast<unsigned char>(accessKey)) ==
-          std::toupper(static_cast<unsigned char>(key))) {
-        return true;
-      }
-    }
-    return false;
-  }
+  bool HoldsAccessKey(char key) const override { return HasAccessKey(key); }
   void PressAccessKey(char key) override {
     if (Events() != nullptr) Events()->OnAccessKeyPress(key);
   }
