@@ -16,7 +16,6 @@
 namespace {
 
 using registry::Bytes;
-using registry::ClosingQuoteOfName;
 using registry::HexDigit;
 using registry::OpenedKey;
 using registry::Registry;
