@@ -57,6 +57,6 @@ std::string LongRootPath(const std::string& path) {
 
 }  // namespace registry
 
-clsRegistryAccess::RegPath clsRegistryAccess::SplitRegPath(std::string path) {
+clsRegistryAccess::RegPath clsRegistryAccess::SplitRegPath(const std::string& path) {
   return RegPath{registry::RootKeyOf(path), registry::SubKeyOf(path)};
 }

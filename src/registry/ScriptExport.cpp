@@ -119,8 +119,13 @@ bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, registry::Scri
   block += "\r\n";
   if (!out.Append(block)) return false;
 
+  // One buffer holds each sub-key's path in turn.
+  std::string child = path + '\\';
+  const std::size_t parentLength = child.size();
   for (const std::string& key : contents.subKeys) {
-    if (!ExportKeyToFile(path + "\\" + key, out, true, Output, complete)) return false;
+    child.resize(parentLength);
+    child += key;
+    if (!ExportKeyToFile(child, out, true, Output, complete)) return false;
   }
   return true;
 }

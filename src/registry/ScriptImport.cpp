@@ -17,7 +17,6 @@ namespace {
 
 using platform::UniqueKey;
 using registry::Bytes;
-using registry::ClosingQuoteOfName;
 using registry::HexDigit;
 using registry::Registry;
 using registry::RestIsEmpty;

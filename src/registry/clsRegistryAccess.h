@@ -109,7 +109,7 @@ class clsRegistryAccess {
     win::HKEY root = 0;  // 0 for an unknown root name
     std::string subKey;
   };
-  static RegPath SplitRegPath(std::string path);
+  static RegPath SplitRegPath(const std::string& path);
 
   // Appends the key's block (and with IncludeSubkeys those of the keys below
   // it); false when the file could not be written or Output threw. An item

@@ -29,7 +29,7 @@ std::int32_t ParseInteger(const std::string& raw) {
     }
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
   }
-  const char* begin = text.data() + (text.size() > 0 && text[0] == '+' ? 1 : 0);
+  const char* begin = text.data() + (!text.empty() && text[0] == '+' ? 1 : 0);
   result = std::from_chars(begin, text.data() + text.size(), value);
   if (result.ec != std::errc() || result.ptr != text.data() + text.size() || text.empty()) {
     throw PropertyError("type mismatch");

@@ -5,8 +5,7 @@
 
 namespace sim {
 
-std::optional<std::string> SimResources::LoadResourceData(const std::string& name,
-                                                          win::WORD type) {
+std::optional<std::string> SimResources::LoadResourceData(const std::string& name, win::WORD type) {
   const auto found = data_.find({type, name});
   if (found == data_.end()) return std::nullopt;
   return found->second;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace win32 {
 namespace {
 

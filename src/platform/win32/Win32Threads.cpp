@@ -41,7 +41,7 @@ bool Win32Threads::CreateThread(std::function<void()> work) {
   auto owned = std::make_unique<std::function<void()>>(std::move(work));
   HANDLE thread = ::CreateThread(nullptr, 0, &Run, owned.get(), 0, nullptr);
   if (thread == nullptr) return false;
-  owned.release();  // the thread owns it now
+  static_cast<void>(owned.release());  // the thread owns it now
   running_.emplace_back(thread);
   return true;
 }

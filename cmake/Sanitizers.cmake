@@ -1,0 +1,11 @@
+# The sanitizer build (the sanitize preset): every target, GoogleTest's among
+# them, with the address and undefined-behaviour sanitizers. Any report ends
+# the program with a failure, so a test run cannot pass over one; leaks are
+# reported when a program exits.
+if(KV_SANITIZERS)
+  if(WIN32 OR MSVC)
+    message(FATAL_ERROR "KV_SANITIZERS is for the native g++ or clang build: cmake --preset sanitize")
+  endif()
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
