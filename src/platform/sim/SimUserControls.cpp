@@ -1,6 +1,5 @@
 #include "platform/sim/SimUserControls.h"
 
-
 namespace sim {
 
 SimUserControlSurface::SimUserControlSurface(SimDesktop& desktop, win::HWND hwnd, win::HWND parent,
