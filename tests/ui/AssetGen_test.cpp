@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "ui/Assets.h"
-#include "ui/BitmapFile.h"
+#include "support/PictureFiles.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST(AssetGenerator, ReproducesTheCheckedInAssetsByteForByte) {
   EXPECT_EQ(table, names) << "every shipped file is named in the asset table, and only those";
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
-    EXPECT_TRUE(ui::ReadFileBytes(out / name) == ui::ReadFileBytes(shipped / name))
+    EXPECT_TRUE(testing_support::ReadFileBytes(out / name) == testing_support::ReadFileBytes(shipped / name))
         << "regenerate with: cmake --build --preset native --target assets";
   }
   fs::remove_all(out);
