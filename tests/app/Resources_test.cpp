@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Assets.h"
 #include "support/PictureFiles.h"
+#include "ui/Assets.h"
 
 #include <windows.h>
 
@@ -40,8 +40,8 @@ class Resources : public ::testing::Test {
 };
 
 ui::Image ShippedBitmap(const ua::Asset& asset) {
-  return testing_support::DecodeBitmapFile(
-      testing_support::ReadFileBytes(std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file));
+  return testing_support::DecodeBitmapFile(testing_support::ReadFileBytes(
+      std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file));
 }
 
 TEST_F(Resources, EveryBitmapLoadsByNameWithTheShippedPixels) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Assets.h"
 #include "support/PictureFiles.h"
+#include "ui/Assets.h"
 
 namespace {
 
