@@ -6,6 +6,7 @@
 #include <tuple>
 #include <type_traits>
 
+#include "platform/DebugLog.h"
 #include "platform/Gdi.h"
 #include "platform/Input.h"
 #include "platform/MouseParams.h"
@@ -29,7 +30,7 @@ struct ServiceList {};
 
 using AllServices =
     ServiceList<Registry, MouseParams, Screen, Timers, Windowing, Process, Resources, Shell, Input,
-                Gdi, Pointer, UserControls, Session, Threads>;
+                Gdi, Pointer, UserControls, Session, DebugLog, Threads>;
 
 template <class Service, class List>
 inline constexpr bool kListed = false;

@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "registry/RegistryAccessFixture.h"
 #include "registry/clsRegistryAccess.h"
+#include "support/FaultyRegistry.h"
 #include "support/RegistryTree.h"
 #include "support/ScratchDir.h"
 
@@ -459,77 +460,6 @@ TEST_F(RegistryScriptTest, ItemsNoLineCanHoldAreLeftOutAndFailTheExport) {
   }
 }
 
-// The sim with faults on demand: after a number of opens every further open
-// fails as when another program deletes the key while it is being exported;
-// one key refuses to open, as a key whose security denies the caller does;
-// and enumerations fail from an index on, as when the key's handle goes bad.
-class FaultyRegistry final : public platform::Registry {
- public:
-  explicit FaultyRegistry(platform::Registry& real) : real_(real) {}
-
-  int opensLeft = std::numeric_limits<int>::max();
-  std::string deniedSubKey;  // refused with ERROR_ACCESS_DENIED
-  win::DWORD valuesFailFrom = std::numeric_limits<win::DWORD>::max();
-  win::DWORD keysFailFrom = std::numeric_limits<win::DWORD>::max();
-  win::LSTATUS enumFailure = win::ERROR_INVALID_HANDLE;
-
-  win::LSTATUS RegOpenKeyA(win::HKEY key, const char* subKey, win::HKEY* result) override {
-    if (const win::LSTATUS refused = Refused(subKey)) return refused;
-    return real_.RegOpenKeyA(key, subKey, result);
-  }
-  win::LSTATUS RegOpenKeyExA(win::HKEY key, const char* subKey, win::DWORD options,
-                             win::REGSAM access, win::HKEY* result) override {
-    if (const win::LSTATUS refused = Refused(subKey)) return refused;
-    return real_.RegOpenKeyExA(key, subKey, options, access, result);
-  }
-  win::LSTATUS RegCreateKeyA(win::HKEY key, const char* subKey, win::HKEY* result) override {
-    return real_.RegCreateKeyA(key, subKey, result);
-  }
-  win::LSTATUS RegCreateKeyExA(win::HKEY key, const char* subKey, win::DWORD reserved,
-                               const char* keyClass, win::DWORD options, win::REGSAM access,
-                               const win::SECURITY_ATTRIBUTES* security, win::HKEY* result,
-                               win::DWORD* disposition) override {
-    return real_.RegCreateKeyExA(key, subKey, reserved, keyClass, options, access, security, result,
-                                 disposition);
-  }
-  win::LSTATUS RegCloseKey(win::HKEY key) override { return real_.RegCloseKey(key); }
-  win::LSTATUS RegDeleteKeyA(win::HKEY key, const char* subKey) override {
-    return real_.RegDeleteKeyA(key, subKey);
-  }
-  win::LSTATUS RegDeleteValueA(win::HKEY key, const char* valueName) override {
-    return real_.RegDeleteValueA(key, valueName);
-  }
-  win::LSTATUS RegSetValueExA(win::HKEY key, const char* valueName, win::DWORD reserved,
-                              win::DWORD type, const win::BYTE* data, win::DWORD size) override {
-    return real_.RegSetValueExA(key, valueName, reserved, type, data, size);
-  }
-  win::LSTATUS RegQueryValueExA(win::HKEY key, const char* valueName, win::DWORD* type,
-                                win::BYTE* data, win::DWORD* size) override {
-    return real_.RegQueryValueExA(key, valueName, type, data, size);
-  }
-  win::LSTATUS RegEnumKeyExA(win::HKEY key, win::DWORD index, char* name,
-                             win::DWORD* nameLength) override {
-    if (index >= keysFailFrom) return enumFailure;
-    return real_.RegEnumKeyExA(key, index, name, nameLength);
-  }
-  win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name, win::DWORD* nameLength,
-                             win::DWORD* type, win::BYTE* data, win::DWORD* dataSize) override {
-    if (index >= valuesFailFrom) return enumFailure;
-    return real_.RegEnumValueA(key, index, name, nameLength, type, data, dataSize);
-  }
-
- private:
-  win::LSTATUS Refused(const char* subKey) {
-    if (opensLeft-- <= 0) return win::ERROR_FILE_NOT_FOUND;
-    if (!deniedSubKey.empty() && platform::EqualsIgnoringCase(subKey, deniedSubKey)) {
-      return win::ERROR_ACCESS_DENIED;
-    }
-    return win::ERROR_SUCCESS;
-  }
-
-  platform::Registry& real_;
-};
-
 // An export answers 1 only when its file brings back everything it read:
 // a value whose line holds less than is stored, a key it may not open and
 // an enumeration cut short each give 0, while the lines written stay as they
@@ -537,7 +467,7 @@ class FaultyRegistry final : public platform::Registry {
 TEST_F(RegistryScriptTest, AnExportThatCouldNotWriteEverythingAnswersZero) {
   struct Case {
     const char* what;
-    std::function<void(FaultyRegistry&)> fault;
+    std::function<void(testing_support::FaultyRegistry&)> fault;
     std::string name;
     win::DWORD type;
     std::string data;
@@ -548,7 +478,7 @@ TEST_F(RegistryScriptTest, AnExportThatCouldNotWriteEverythingAnswersZero) {
   const std::string top = header + "\"ok\"=\"1\"\r\n";
   const std::string sub = "[HKEY_CURRENT_USER\\T\\Sub]\r\n";
   const std::string below = sub + "\r\n";
-  const auto none = [](FaultyRegistry&) {};
+  const auto none = [](testing_support::FaultyRegistry&) {};
   const std::vector<Case> cases = {
       {"a text that goes on after a NUL", none, "s", win::REG_SZ,
        std::string("visible\0hidden part\0", 21), 0, top + "\"s\"=\"visible\"\r\n\r\n" + below},
@@ -563,14 +493,16 @@ TEST_F(RegistryScriptTest, AnExportThatCouldNotWriteEverythingAnswersZero) {
       {"a number of four bytes", none, "d", win::REG_DWORD, Dword(7), 1,
        top + "\"d\"=dword:00000007\r\n\r\n" + below},
       {"a sub-key that may not be opened",
-       [](FaultyRegistry& faulty) { faulty.deniedSubKey = "T\\Sub"; }, "s", win::REG_SZ, Sz("x"), 0,
-       top + "\"s\"=\"x\"\r\n\r\n" + sub + "\r\n"},
-      {"values that fail part-way", [](FaultyRegistry& faulty) { faulty.valuesFailFrom = 1; }, "s",
-       win::REG_SZ, Sz("x"), 0, top + "\r\n" + sub + "\r\n"},
-      {"sub-keys that fail part-way", [](FaultyRegistry& faulty) { faulty.keysFailFrom = 0; }, "s",
-       win::REG_SZ, Sz("x"), 0, top + "\"s\"=\"x\"\r\n\r\n"},
+       [](testing_support::FaultyRegistry& faulty) { faulty.deniedSubKey = "T\\Sub"; }, "s",
+       win::REG_SZ, Sz("x"), 0, top + "\"s\"=\"x\"\r\n\r\n" + sub + "\r\n"},
+      {"values that fail part-way",
+       [](testing_support::FaultyRegistry& faulty) { faulty.valuesFailFrom = 1; }, "s", win::REG_SZ,
+       Sz("x"), 0, top + "\r\n" + sub + "\r\n"},
+      {"sub-keys that fail part-way",
+       [](testing_support::FaultyRegistry& faulty) { faulty.keysFailFrom = 0; }, "s", win::REG_SZ,
+       Sz("x"), 0, top + "\"s\"=\"x\"\r\n\r\n"},
       {"a key deleted part-way",
-       [](FaultyRegistry& faulty) {
+       [](testing_support::FaultyRegistry& faulty) {
          faulty.valuesFailFrom = 1;
          faulty.enumFailure = win::ERROR_KEY_DELETED;
        },
@@ -582,7 +514,7 @@ TEST_F(RegistryScriptTest, AnExportThatCouldNotWriteEverythingAnswersZero) {
     Raw("T", "ok", win::REG_SZ, Sz("1"));
     Raw("T", c.name, c.type, c.data);
     ASSERT_NE(reg_.CreateKey("HKCU\\T\\Sub"), 0u);
-    FaultyRegistry faulty(sim_);
+    testing_support::FaultyRegistry faulty(sim_);
     c.fault(faulty);
     const std::string file = dir_.File(std::to_string(&c - cases.data()) + ".reg");
     {
@@ -602,7 +534,7 @@ TEST_F(RegistryScriptTest, AKeyThatVanishesDuringTheExportGivesFewerLinesNeverAn
   for (int opens = 0; opens < 16; ++opens) {
     SCOPED_TRACE(opens);
     const std::string file = dir_.File("vanish" + std::to_string(opens) + ".reg");
-    FaultyRegistry vanishing(sim_);
+    testing_support::FaultyRegistry vanishing(sim_);
     vanishing.opensLeft = opens;
     std::int32_t result = -1;
     {

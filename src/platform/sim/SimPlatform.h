@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ServiceList.h"
+#include "platform/sim/SimDebugLog.h"
 #include "platform/sim/SimGdi.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMouseParams.h"
@@ -39,10 +40,11 @@ struct SimPlatform {
   SimGdi gdi;
   SimDesktop desktop{gdi};
   SimSession session;
+  SimDebugLog debugLog;
 
   platform::InstallServices<platform::AllServices> use{
-      registry, mouse, screen, timers,  windowing, process, resources,
-      shell,    input, gdi,    desktop, desktop,   session, threads};
+      registry, mouse, screen,  timers,  windowing, process,  resources, shell,
+      input,    gdi,   desktop, desktop, session,   debugLog, threads};
   // Declared after the installation, so that it goes first: it waits for its
   // threads while every service they use is still installed.
   SimThreads threads;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/ServiceList.h"
+#include "platform/win32/Win32DebugLog.h"
 #include "platform/win32/Win32Gdi.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
@@ -42,10 +43,11 @@ struct Win32Platform {
   Win32Pointer pointer;
   Win32UserControls userControls;
   Win32Session session;
+  Win32DebugLog debugLog;
 
   platform::InstallServices<platform::AllServices> use{
-      registry, mouse, screen, timers,  windowing,    process, resources,
-      shell,    input, gdi,    pointer, userControls, session, threads};
+      registry, mouse, screen,  timers,       windowing, process,  resources, shell,
+      input,    gdi,   pointer, userControls, session,   debugLog, threads};
   // Declared after the installation, so that it goes first: it waits for its
   // threads while every service they use is still installed.
   Win32Threads threads;
