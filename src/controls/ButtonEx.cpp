@@ -90,7 +90,7 @@ void ButtonEx::DrawHighlight() {
   surface_->SetForeColor(0);
   const win::RECT whole{0, 0, RoundHalfEven(surface_->ScaleWidth()),
                         RoundHalfEven(surface_->ScaleHeight())};
-  gdi.DrawFocusRect(surface_->hdc(), &whole);
+  (void)gdi.DrawFocusRect(surface_->hdc(), &whole);
   surface_->SetForeColor(fore);
   surface_->Refresh();
 }

@@ -74,8 +74,9 @@ void ButtonEx::OnMouseMove(int button, int shift, float x, float y) {
 void ButtonEx::HoverTick() {
   auto& pointer = platform::Use<platform::Pointer>();
   win::POINT at{0, 0};
-  pointer.GetCursorPos(&at);
-  pointer.ScreenToClient(surface_->hwnd(), &at);
+  // A pointer that cannot be read is taken at the screen's corner: outside.
+  (void)pointer.GetCursorPos(&at);
+  (void)pointer.ScreenToClient(surface_->hwnd(), &at);
   const bool outside =
       at.x < 0 || at.y < 0 || at.x > surface_->ScaleWidth() || at.y > surface_->ScaleHeight();
   if (!outside) return;

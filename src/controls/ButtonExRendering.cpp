@@ -101,6 +101,8 @@ void ButtonEx::DrawButton(std::int32_t state) {
   DrawCaption(state);
 }
 
+// Drawing results are not examined here or below: a stroke GDI refuses
+// leaves the face as it was, and the next paint draws it again.
 void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
   auto& gdi = platform::Use<platform::Gdi>();
   const win::HDC dc = surface_->hdc();
@@ -111,8 +113,8 @@ void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
   // The default button's one-pixel frame, after which the rectangle is smaller.
   auto frame = [&] {
     if (cue && allowDefault_) {
-      gdi.DrawEdge(dc, &rect, win::BDR_RAISEDOUTER | win::BDR_SUNKENOUTER,
-                   win::BF_RECT | win::BF_ADJUST | win::BF_MONO);
+      (void)gdi.DrawEdge(dc, &rect, win::BDR_RAISEDOUTER | win::BDR_SUNKENOUTER,
+                         win::BF_RECT | win::BF_ADJUST | win::BF_MONO);
     }
   };
   switch (state) {
@@ -120,15 +122,15 @@ void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
       if (borderStyle_ == 0) break;
       if (cue && allowDefault_) {
         frame();
-        gdi.DrawEdge(dc, &rect, win::BDR_SUNKENOUTER, win::BF_RECT | win::BF_FLAT);
+        (void)gdi.DrawEdge(dc, &rect, win::BDR_SUNKENOUTER, win::BF_RECT | win::BF_FLAT);
       } else {
-        gdi.DrawEdge(dc, &rect, edges.sunken, win::BF_RECT);
+        (void)gdi.DrawEdge(dc, &rect, edges.sunken, win::BF_RECT);
       }
       break;
     case StateUp:
       if (appearance_ == 1 && borderStyle_ != 0) {
         frame();
-        gdi.DrawEdge(dc, &rect, edges.raised, win::BF_RECT);
+        (void)gdi.DrawEdge(dc, &rect, edges.raised, win::BF_RECT);
       } else if (appearance_ == 0 && borderStyle_ == 4) {
         frame();
         const win::COLORREF fore = surface_->ForeColor();
@@ -146,7 +148,7 @@ void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
     case StateOver:
       // Hot shows a raised edge whatever the appearance and border.
       frame();
-      gdi.DrawEdge(dc, &rect, edges.raised, win::BF_RECT);
+      (void)gdi.DrawEdge(dc, &rect, edges.raised, win::BF_RECT);
       break;
     default:
       break;
@@ -156,7 +158,7 @@ void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
     surface_->SetForeColor(0);
     const win::RECT focus{4, 4, RoundHalfEven(surface_->ScaleWidth() - 4),
                           RoundHalfEven(surface_->ScaleHeight() - 4)};
-    gdi.DrawFocusRect(dc, &focus);
+    (void)gdi.DrawFocusRect(dc, &focus);
     surface_->SetForeColor(fore);
   }
   currentState_ = state;
@@ -244,9 +246,9 @@ void ButtonEx::DrawCaption(std::int32_t state) {
   }
   win::UINT flags = enabled_ ? win::DST_PREFIXTEXT : win::DST_PREFIXTEXT | win::DSS_DISABLED;
   if (rightToLeft_) flags |= win::DSS_RIGHT;
-  platform::Use<platform::Gdi>().DrawStateA(surface_->hdc(), 0, caption_.c_str(),
-                                            static_cast<int>(caption_.size()), x + captionOffsetX_,
-                                            y + captionOffsetY_ + 1, 0, 0, flags);
+  (void)platform::Use<platform::Gdi>().DrawStateA(
+      surface_->hdc(), 0, caption_.c_str(), static_cast<int>(caption_.size()), x + captionOffsetX_,
+      y + captionOffsetY_ + 1, 0, 0, flags);
 }
 
 }  // namespace controls

@@ -16,9 +16,11 @@ constexpr win::UINT kNoWinIni = 0;
 
 }  // namespace
 
+// The system's answers are not examined: a parameter it refuses stays as it
+// was, and a read it refuses leaves the caller's default.
 int GetMouseSpeed() {
   int speed = 0;
-  System().SystemParametersInfoA(win::SPI_GETMOUSESPEED, 0, &speed, kNoWinIni);
+  (void)System().SystemParametersInfoA(win::SPI_GETMOUSESPEED, 0, &speed, kNoWinIni);
   return speed;
 }
 
@@ -27,7 +29,7 @@ void SetMouseSpeed(int speed) {
   // The speed itself travels in the pointer argument.
   auto* asPointer = reinterpret_cast<void*>(  // NOLINT(performance-no-int-to-ptr)
       static_cast<std::intptr_t>(speed));
-  System().SystemParametersInfoA(win::SPI_SETMOUSESPEED, 0, asPointer, kNoWinIni);
+  (void)System().SystemParametersInfoA(win::SPI_SETMOUSESPEED, 0, asPointer, kNoWinIni);
 }
 
 void SetMouseAcceleration(bool enabled) {
@@ -37,29 +39,29 @@ void SetMouseAcceleration(bool enabled) {
     values[1] = 10;
     values[2] = 1;
   }
-  System().SystemParametersInfoA(win::SPI_SETMOUSE, 0, values, kNoWinIni);
+  (void)System().SystemParametersInfoA(win::SPI_SETMOUSE, 0, values, kNoWinIni);
 }
 
 bool GetButtonsSwapped() { return System().GetSystemMetrics(win::SM_SWAPBUTTON) != 0; }
 
-void SetButtonsSwapped(bool swapped) { System().SwapMouseButton(swapped ? 1 : 0); }
+void SetButtonsSwapped(bool swapped) { (void)System().SwapMouseButton(swapped ? 1 : 0); }
 
 int GetClickTime() { return static_cast<int>(System().GetDoubleClickTime()); }
 
 void SetClickTime(int milliseconds) {
-  System().SetDoubleClickTime(static_cast<win::UINT>(std::clamp(milliseconds, 200, 900)));
+  (void)System().SetDoubleClickTime(static_cast<win::UINT>(std::clamp(milliseconds, 200, 900)));
 }
 
 int GetWheelLines() {
   win::UINT lines = 0;
-  System().SystemParametersInfoA(win::SPI_GETWHEELSCROLLLINES, 0, &lines, kNoWinIni);
+  (void)System().SystemParametersInfoA(win::SPI_GETWHEELSCROLLLINES, 0, &lines, kNoWinIni);
   return static_cast<int>(static_cast<std::int32_t>(lines));
 }
 
 void SetWheelLines(int lines) {
   win::UINT unused = 0;
-  System().SystemParametersInfoA(win::SPI_SETWHEELSCROLLLINES, static_cast<win::UINT>(lines),
-                                 &unused, kNoWinIni);
+  (void)System().SystemParametersInfoA(win::SPI_SETWHEELSCROLLLINES, static_cast<win::UINT>(lines),
+                                       &unused, kNoWinIni);
 }
 
 }  // namespace mod_Mouse

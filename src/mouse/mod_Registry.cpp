@@ -55,8 +55,8 @@ std::int32_t SetRegString(win::HKEY root, const std::string& subKey, const std::
     // Only makes the key: its result is not examined and its handle not kept.
     platform::UniqueKey created;
     win::DWORD disposition = 0;
-    Registry().RegCreateKeyExA(root, subKey.c_str(), 0, "", win::REG_OPTION_NON_VOLATILE,
-                               kReadWrite, &security, created.put(), &disposition);
+    (void)Registry().RegCreateKeyExA(root, subKey.c_str(), 0, "", win::REG_OPTION_NON_VOLATILE,
+                                     kReadWrite, &security, created.put(), &disposition);
   }
   platform::UniqueKey key;
   if (const win::LSTATUS opened =

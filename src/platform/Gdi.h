@@ -153,63 +153,67 @@ class Gdi {
   virtual ~Gdi() = default;
 
   // Device contexts.
-  virtual win::HDC GetDC(win::HWND window) = 0;
-  virtual int ReleaseDC(win::HWND window, win::HDC dc) = 0;
-  virtual win::HDC CreateCompatibleDC(win::HDC dc) = 0;
-  virtual win::BOOL DeleteDC(win::HDC dc) = 0;
-  virtual win::HGDIOBJ SelectObject(win::HDC dc, win::HGDIOBJ object) = 0;
-  virtual win::BOOL DeleteObject(win::HGDIOBJ object) = 0;
+  [[nodiscard]] virtual win::HDC GetDC(win::HWND window) = 0;
+  [[nodiscard]] virtual int ReleaseDC(win::HWND window, win::HDC dc) = 0;
+  [[nodiscard]] virtual win::HDC CreateCompatibleDC(win::HDC dc) = 0;
+  [[nodiscard]] virtual win::BOOL DeleteDC(win::HDC dc) = 0;
+  [[nodiscard]] virtual win::HGDIOBJ SelectObject(win::HDC dc, win::HGDIOBJ object) = 0;
+  [[nodiscard]] virtual win::BOOL DeleteObject(win::HGDIOBJ object) = 0;
   // Bitmaps only; returns the bytes written (0 for anything else).
-  virtual int GetObjectA(win::HGDIOBJ object, win::BITMAP* bitmap) = 0;
+  [[nodiscard]] virtual int GetObjectA(win::HGDIOBJ object, win::BITMAP* bitmap) = 0;
 
   // Bitmaps and raster operations.
-  virtual win::HBITMAP CreateBitmap(int width, int height, win::UINT planes, win::UINT bitsPerPixel,
-                                    const void* bits) = 0;
-  virtual win::HBITMAP CreateCompatibleBitmap(win::HDC dc, int width, int height) = 0;
+  [[nodiscard]] virtual win::HBITMAP CreateBitmap(int width, int height, win::UINT planes,
+                                                  win::UINT bitsPerPixel, const void* bits) = 0;
+  [[nodiscard]] virtual win::HBITMAP CreateCompatibleBitmap(win::HDC dc, int width, int height) = 0;
   // CreateDIBitmap with CBM_INIT from a top-down 32-bit DIB.
-  virtual win::HBITMAP CreateDIBitmap(win::HDC dc, int width, int height,
-                                      const std::uint32_t* pixels) = 0;
+  [[nodiscard]] virtual win::HBITMAP CreateDIBitmap(win::HDC dc, int width, int height,
+                                                    const std::uint32_t* pixels) = 0;
   // GetDIBits into a top-down 32-bit DIB of the bitmap's width; returns the
   // number of rows copied. The bitmap must not be selected into a DC.
-  virtual int GetDIBits(win::HDC dc, win::HBITMAP bitmap, win::UINT startScan, win::UINT scanLines,
-                        std::uint32_t* pixels) = 0;
-  virtual win::BOOL BitBlt(win::HDC destination, int x, int y, int width, int height,
-                           win::HDC source, int sourceX, int sourceY, win::DWORD rop) = 0;
-  virtual win::COLORREF GetPixel(win::HDC dc, int x, int y) = 0;
+  [[nodiscard]] virtual int GetDIBits(win::HDC dc, win::HBITMAP bitmap, win::UINT startScan,
+                                      win::UINT scanLines, std::uint32_t* pixels) = 0;
+  [[nodiscard]] virtual win::BOOL BitBlt(win::HDC destination, int x, int y, int width, int height,
+                                         win::HDC source, int sourceX, int sourceY,
+                                         win::DWORD rop) = 0;
+  [[nodiscard]] virtual win::COLORREF GetPixel(win::HDC dc, int x, int y) = 0;
 
   // Colours and modes.
   virtual win::COLORREF SetBkColor(win::HDC dc, win::COLORREF color) = 0;
-  virtual win::COLORREF GetBkColor(win::HDC dc) = 0;
+  [[nodiscard]] virtual win::COLORREF GetBkColor(win::HDC dc) = 0;
   virtual win::COLORREF SetTextColor(win::HDC dc, win::COLORREF color) = 0;
-  virtual win::COLORREF GetTextColor(win::HDC dc) = 0;
+  [[nodiscard]] virtual win::COLORREF GetTextColor(win::HDC dc) = 0;
   virtual int SetBkMode(win::HDC dc, int mode) = 0;
-  virtual win::DWORD GetSysColor(int index) = 0;
+  [[nodiscard]] virtual win::DWORD GetSysColor(int index) = 0;
 
   // Filling, lines and text.
-  virtual win::HBRUSH CreateSolidBrush(win::COLORREF color) = 0;
-  virtual int FillRect(win::HDC dc, const win::RECT* rect, win::HBRUSH brush) = 0;
-  virtual win::HPEN CreatePen(int style, int width, win::COLORREF color) = 0;
-  virtual win::BOOL MoveToEx(win::HDC dc, int x, int y, win::POINT* previous) = 0;
-  virtual win::BOOL LineTo(win::HDC dc, int x, int y) = 0;
-  virtual win::HFONT CreateFontIndirectA(const win::LOGFONTA* font) = 0;
-  virtual win::BOOL GetTextExtentPoint32A(win::HDC dc, const char* text, int length,
-                                          win::SIZE* size) = 0;
+  [[nodiscard]] virtual win::HBRUSH CreateSolidBrush(win::COLORREF color) = 0;
+  [[nodiscard]] virtual int FillRect(win::HDC dc, const win::RECT* rect, win::HBRUSH brush) = 0;
+  [[nodiscard]] virtual win::HPEN CreatePen(int style, int width, win::COLORREF color) = 0;
+  [[nodiscard]] virtual win::BOOL MoveToEx(win::HDC dc, int x, int y, win::POINT* previous) = 0;
+  [[nodiscard]] virtual win::BOOL LineTo(win::HDC dc, int x, int y) = 0;
+  [[nodiscard]] virtual win::HFONT CreateFontIndirectA(const win::LOGFONTA* font) = 0;
+  [[nodiscard]] virtual win::BOOL GetTextExtentPoint32A(win::HDC dc, const char* text, int length,
+                                                        win::SIZE* size) = 0;
 
   // user32 drawing.
-  virtual win::BOOL DrawEdge(win::HDC dc, win::RECT* rect, win::UINT edge, win::UINT flags) = 0;
-  virtual win::BOOL DrawFocusRect(win::HDC dc, const win::RECT* rect) = 0;
-  virtual win::BOOL DrawStateA(win::HDC dc, win::HBRUSH brush, const char* text, int length, int x,
-                               int y, int width, int height, win::UINT flags) = 0;
-  virtual win::BOOL DestroyIcon(win::HICON icon) = 0;
+  [[nodiscard]] virtual win::BOOL DrawEdge(win::HDC dc, win::RECT* rect, win::UINT edge,
+                                           win::UINT flags) = 0;
+  [[nodiscard]] virtual win::BOOL DrawFocusRect(win::HDC dc, const win::RECT* rect) = 0;
+  [[nodiscard]] virtual win::BOOL DrawStateA(win::HDC dc, win::HBRUSH brush, const char* text,
+                                             int length, int x, int y, int width, int height,
+                                             win::UINT flags) = 0;
+  [[nodiscard]] virtual win::BOOL DestroyIcon(win::HICON icon) = 0;
 
   // Regions. SetWindowRgn hands the region to the system, which frees it.
-  virtual win::HRGN CreateRectRgn(int left, int top, int right, int bottom) = 0;
+  [[nodiscard]] virtual win::HRGN CreateRectRgn(int left, int top, int right, int bottom) = 0;
   // ExtCreateRegion of a region data block holding these rectangles: one
   // call for a whole list (the rectangles may be in any order; overlaps join).
-  virtual win::HRGN ExtCreateRegion(const win::RECT* rects, win::DWORD count) = 0;
-  virtual int CombineRgn(win::HRGN destination, win::HRGN source1, win::HRGN source2, int mode) = 0;
-  virtual win::BOOL PtInRegion(win::HRGN region, int x, int y) = 0;
-  virtual int SetWindowRgn(win::HWND window, win::HRGN region, win::BOOL redraw) = 0;
+  [[nodiscard]] virtual win::HRGN ExtCreateRegion(const win::RECT* rects, win::DWORD count) = 0;
+  [[nodiscard]] virtual int CombineRgn(win::HRGN destination, win::HRGN source1, win::HRGN source2,
+                                       int mode) = 0;
+  [[nodiscard]] virtual win::BOOL PtInRegion(win::HRGN region, int x, int y) = 0;
+  [[nodiscard]] virtual int SetWindowRgn(win::HWND window, win::HRGN region, win::BOOL redraw) = 0;
 };
 
 // The RGB value of a colour reference: system colours resolved, others as given.

@@ -64,20 +64,21 @@ class Input {
   // Puts procedure at the head of the chain of hooks of kind idHook (only
   // WH_MOUSE_LL is used; it must be global, threadId 0). It is called on the
   // installing thread, through its message loop. Answers 0 on failure.
-  virtual win::HHOOK SetWindowsHookExA(int idHook, win::HOOKPROC procedure, win::HINSTANCE module,
-                                       win::DWORD threadId) = 0;
+  [[nodiscard]] virtual win::HHOOK SetWindowsHookExA(int idHook, win::HOOKPROC procedure,
+                                                     win::HINSTANCE module,
+                                                     win::DWORD threadId) = 0;
   // From inside a hook procedure: runs the rest of the chain and answers its
   // result. A non-zero result of a low-level hook drops the event.
-  virtual win::LRESULT CallNextHookEx(win::HHOOK hook, int nCode, win::WPARAM wParam,
-                                      win::LPARAM lParam) = 0;
-  virtual win::BOOL UnhookWindowsHookEx(win::HHOOK hook) = 0;
+  [[nodiscard]] virtual win::LRESULT CallNextHookEx(win::HHOOK hook, int nCode, win::WPARAM wParam,
+                                                    win::LPARAM lParam) = 0;
+  [[nodiscard]] virtual win::BOOL UnhookWindowsHookEx(win::HHOOK hook) = 0;
   // Queues one key press or release as if it came from the keyboard; it goes
   // to the window with the keyboard focus.
   virtual void keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
                            win::ULONG_PTR dwExtraInfo) = 0;
   // When the session last took input of any device, keyboard included. Fails
   // unless cbSize is sizeof(LASTINPUTINFO).
-  virtual win::BOOL GetLastInputInfo(win::LASTINPUTINFO* info) = 0;
+  [[nodiscard]] virtual win::BOOL GetLastInputInfo(win::LASTINPUTINFO* info) = 0;
 };
 
 }  // namespace platform

@@ -29,12 +29,12 @@ class MouseParams {
  public:
   virtual ~MouseParams() = default;
 
-  virtual win::BOOL SystemParametersInfoA(win::UINT action, win::UINT uiParam, void* pvParam,
-                                          win::UINT winIni) = 0;
-  virtual int GetSystemMetrics(int index) = 0;
-  virtual win::BOOL SwapMouseButton(win::BOOL swap) = 0;
-  virtual win::UINT GetDoubleClickTime() = 0;
-  virtual win::BOOL SetDoubleClickTime(win::UINT milliseconds) = 0;
+  [[nodiscard]] virtual win::BOOL SystemParametersInfoA(win::UINT action, win::UINT uiParam,
+                                                        void* pvParam, win::UINT winIni) = 0;
+  [[nodiscard]] virtual int GetSystemMetrics(int index) = 0;
+  [[nodiscard]] virtual win::BOOL SwapMouseButton(win::BOOL swap) = 0;
+  [[nodiscard]] virtual win::UINT GetDoubleClickTime() = 0;
+  [[nodiscard]] virtual win::BOOL SetDoubleClickTime(win::UINT milliseconds) = 0;
 };
 
 }  // namespace platform

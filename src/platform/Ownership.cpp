@@ -4,20 +4,22 @@
 
 namespace platform {
 
+// A guard closes at the end of a scope, with no one left to tell: a failed
+// close changes nothing the caller could act on.
 void KeyCloser::operator()(win::HKEY key) const {
-  if (!win::IsPredefinedKey(key)) Use<Registry>().RegCloseKey(key);
+  if (!win::IsPredefinedKey(key)) (void)Use<Registry>().RegCloseKey(key);
 }
 
-void DcDeleter::operator()(win::HDC dc) const { Use<Gdi>().DeleteDC(dc); }
+void DcDeleter::operator()(win::HDC dc) const { (void)Use<Gdi>().DeleteDC(dc); }
 
-void ObjectDeleter::operator()(win::HGDIOBJ object) const { Use<Gdi>().DeleteObject(object); }
+void ObjectDeleter::operator()(win::HGDIOBJ object) const { (void)Use<Gdi>().DeleteObject(object); }
 
-void DcReleaser::operator()(win::HDC dc) const { Use<Gdi>().ReleaseDC(window, dc); }
+void DcReleaser::operator()(win::HDC dc) const { (void)Use<Gdi>().ReleaseDC(window, dc); }
 
 WindowDC::WindowDC(win::HWND window) : UniqueHandle(Use<Gdi>().GetDC(window), DcReleaser{window}) {}
 
 void SelectionRestorer::operator()(win::HGDIOBJ previous) const {
-  Use<Gdi>().SelectObject(dc, previous);
+  (void)Use<Gdi>().SelectObject(dc, previous);
 }
 
 Selection::Selection(win::HDC dc, win::HGDIOBJ object)

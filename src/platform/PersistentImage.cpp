@@ -45,11 +45,11 @@ void PersistentImage::Resize(int width, int height) {
   {
     const UniqueDC scratch(gdi.CreateCompatibleDC(dc_.get()));
     const Selection copying(scratch.get(), replacement.get());
-    gdi.BitBlt(scratch.get(), 0, 0, std::min(width, width_), std::min(height, height_), dc_.get(),
-               0, 0, win::SRCCOPY);
+    (void)gdi.BitBlt(scratch.get(), 0, 0, std::min(width, width_), std::min(height, height_),
+                     dc_.get(), 0, 0, win::SRCCOPY);
   }
   // The selection made at the start keeps the DC's own bitmap to restore.
-  gdi.SelectObject(dc_.get(), replacement.get());
+  (void)gdi.SelectObject(dc_.get(), replacement.get());
   bitmap_ = std::move(replacement);
   const int oldWidth = width_, oldHeight = height_;
   width_ = width;
@@ -81,7 +81,7 @@ void PersistentImage::SetFont(FontPtr font) {
     fontSelection_.reset();  // the DC's own font again
   } else if (fontSelection_) {
     // The first selection keeps the DC's own font to restore.
-    gdi.SelectObject(dc_.get(), replacement.get());
+    (void)gdi.SelectObject(dc_.get(), replacement.get());
   } else {
     fontSelection_ = Selection(dc_.get(), replacement.get());
   }
@@ -96,30 +96,33 @@ void PersistentImage::SetPicture(PicturePtr picture) {
 void PersistentImage::Cls() { PaintBackground(0, 0, width_, height_); }
 
 // Fills part of the image with the back colour and the background picture.
+// Drawing results are not examined: a stroke GDI refuses leaves the image as
+// it was.
 void PersistentImage::PaintBackground(int left, int top, int right, int bottom) {
   if (left >= right || top >= bottom) return;
   auto& gdi = Use<Gdi>();
   const win::RECT area{left, top, right, bottom};
   const UniqueGdiObject brush(gdi.CreateSolidBrush(ResolveColor(gdi, backColor_)));
-  gdi.FillRect(dc_.get(), &area, brush.get());
+  (void)gdi.FillRect(dc_.get(), &area, brush.get());
   if (!HasImage(picture_) || picture_->Kind() != PictureKind::Bitmap) return;
   const UniqueDC source(gdi.CreateCompatibleDC(dc_.get()));
   const Selection showing(source.get(), picture_->Handle());
-  gdi.BitBlt(dc_.get(), left, top, right - left, bottom - top, source.get(), left, top,
-             win::SRCCOPY);
+  (void)gdi.BitBlt(dc_.get(), left, top, right - left, bottom - top, source.get(), left, top,
+                   win::SRCCOPY);
 }
 
 void PersistentImage::Line(int x1, int y1, int x2, int y2) {
   auto& gdi = Use<Gdi>();
   const UniqueGdiObject pen(gdi.CreatePen(win::PS_SOLID, 1, ResolveColor(gdi, foreColor_)));
   const Selection drawing(dc_.get(), pen.get());
-  gdi.MoveToEx(dc_.get(), x1, y1, nullptr);
-  gdi.LineTo(dc_.get(), x2, y2);
+  (void)gdi.MoveToEx(dc_.get(), x1, y1, nullptr);
+  (void)gdi.LineTo(dc_.get(), x2, y2);
 }
 
 int PersistentImage::TextWidth(const std::string& text) {
   win::SIZE size{0, 0};
-  Use<Gdi>().GetTextExtentPoint32A(dc_.get(), text.data(), static_cast<int>(text.size()), &size);
+  (void)Use<Gdi>().GetTextExtentPoint32A(dc_.get(), text.data(), static_cast<int>(text.size()),
+                                         &size);
   return size.cx;
 }
 
@@ -127,8 +130,8 @@ int PersistentImage::TextWidth(const std::string& text) {
 int PersistentImage::TextHeight(const std::string& text) {
   const std::string measured = text.empty() ? std::string(" ") : text;
   win::SIZE size{0, 0};
-  Use<Gdi>().GetTextExtentPoint32A(dc_.get(), measured.data(), static_cast<int>(measured.size()),
-                                   &size);
+  (void)Use<Gdi>().GetTextExtentPoint32A(dc_.get(), measured.data(),
+                                         static_cast<int>(measured.size()), &size);
   return size.cy;
 }
 

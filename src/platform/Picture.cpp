@@ -30,9 +30,9 @@ Picture::~Picture() {
   if (!owned_ || handle_ == 0) return;
   auto& gdi = Use<Gdi>();
   if (kind_ == PictureKind::Bitmap) {
-    gdi.DeleteObject(handle_);
+    (void)gdi.DeleteObject(handle_);
   } else {
-    gdi.DestroyIcon(handle_);
+    (void)gdi.DestroyIcon(handle_);
   }
 }
 

@@ -8,8 +8,8 @@ namespace platform {
 class Pointer {
  public:
   virtual ~Pointer() = default;
-  virtual win::BOOL GetCursorPos(win::POINT* point) = 0;
-  virtual win::BOOL ScreenToClient(win::HWND window, win::POINT* point) = 0;
+  [[nodiscard]] virtual win::BOOL GetCursorPos(win::POINT* point) = 0;
+  [[nodiscard]] virtual win::BOOL ScreenToClient(win::HWND window, win::POINT* point) = 0;
 };
 
 }  // namespace platform

@@ -12,12 +12,12 @@ class Process {
  public:
   virtual ~Process() = default;
   // The whole command line, program name first (GetCommandLineA).
-  virtual std::string GetCommandLineA() = 0;
+  [[nodiscard]] virtual std::string GetCommandLineA() = 0;
   // True exactly when another copy of this program runs in the same sign-in.
   // Asked once, at start-up; the answer holds for the life of the process.
-  virtual bool IsAnotherInstanceRunning() = 0;
+  [[nodiscard]] virtual bool IsAnotherInstanceRunning() = 0;
   // The instance handle of a loaded module, of the program itself for null.
-  virtual win::HINSTANCE GetModuleHandleA(const char* moduleName) = 0;
+  [[nodiscard]] virtual win::HINSTANCE GetModuleHandleA(const char* moduleName) = 0;
   // Ends the process at once, without unwinding (ExitProcess). The sim backend
   // records the request and returns, so callers return right after the call.
   virtual void ExitProcess(unsigned code) = 0;

@@ -69,29 +69,36 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
-  virtual win::LSTATUS RegOpenKeyA(win::HKEY key, const char* subKey, win::HKEY* result) = 0;
-  virtual win::LSTATUS RegOpenKeyExA(win::HKEY key, const char* subKey, win::DWORD options,
-                                     win::REGSAM access, win::HKEY* result) = 0;
-  virtual win::LSTATUS RegCreateKeyA(win::HKEY key, const char* subKey, win::HKEY* result) = 0;
-  virtual win::LSTATUS RegCreateKeyExA(win::HKEY key, const char* subKey, win::DWORD reserved,
-                                       const char* keyClass, win::DWORD options, win::REGSAM access,
-                                       const win::SECURITY_ATTRIBUTES* security, win::HKEY* result,
-                                       win::DWORD* disposition) = 0;
-  virtual win::LSTATUS RegCloseKey(win::HKEY key) = 0;
-  virtual win::LSTATUS RegDeleteKeyA(win::HKEY key, const char* subKey) = 0;
-  virtual win::LSTATUS RegDeleteValueA(win::HKEY key, const char* valueName) = 0;
-  virtual win::LSTATUS RegSetValueExA(win::HKEY key, const char* valueName, win::DWORD reserved,
-                                      win::DWORD type, const win::BYTE* data, win::DWORD size) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegOpenKeyA(win::HKEY key, const char* subKey,
+                                                 win::HKEY* result) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegOpenKeyExA(win::HKEY key, const char* subKey,
+                                                   win::DWORD options, win::REGSAM access,
+                                                   win::HKEY* result) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegCreateKeyA(win::HKEY key, const char* subKey,
+                                                   win::HKEY* result) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegCreateKeyExA(win::HKEY key, const char* subKey,
+                                                     win::DWORD reserved, const char* keyClass,
+                                                     win::DWORD options, win::REGSAM access,
+                                                     const win::SECURITY_ATTRIBUTES* security,
+                                                     win::HKEY* result,
+                                                     win::DWORD* disposition) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegCloseKey(win::HKEY key) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegDeleteKeyA(win::HKEY key, const char* subKey) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegDeleteValueA(win::HKEY key, const char* valueName) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegSetValueExA(win::HKEY key, const char* valueName,
+                                                    win::DWORD reserved, win::DWORD type,
+                                                    const win::BYTE* data, win::DWORD size) = 0;
   // data may be null to learn the size (and whether the value exists).
-  virtual win::LSTATUS RegQueryValueExA(win::HKEY key, const char* valueName, win::DWORD* type,
-                                        win::BYTE* data, win::DWORD* size) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegQueryValueExA(win::HKEY key, const char* valueName,
+                                                      win::DWORD* type, win::BYTE* data,
+                                                      win::DWORD* size) = 0;
   // nameLength: in, the buffer's size in characters with its NUL; out, the
   // name's length without it.
-  virtual win::LSTATUS RegEnumKeyExA(win::HKEY key, win::DWORD index, char* name,
-                                     win::DWORD* nameLength) = 0;
-  virtual win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name,
-                                     win::DWORD* nameLength, win::DWORD* type, win::BYTE* data,
-                                     win::DWORD* dataSize) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegEnumKeyExA(win::HKEY key, win::DWORD index, char* name,
+                                                   win::DWORD* nameLength) = 0;
+  [[nodiscard]] virtual win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name,
+                                                   win::DWORD* nameLength, win::DWORD* type,
+                                                   win::BYTE* data, win::DWORD* dataSize) = 0;
 };
 
 }  // namespace platform

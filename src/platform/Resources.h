@@ -20,8 +20,8 @@ class Resources {
  public:
   virtual ~Resources() = default;
   // The bytes of the named resource of that type, or nothing when it is missing.
-  virtual std::optional<std::string> LoadResourceData(const std::string& name,
-                                                      win::WORD type = win::RT_RCDATA) = 0;
+  [[nodiscard]] virtual std::optional<std::string> LoadResourceData(
+      const std::string& name, win::WORD type = win::RT_RCDATA) = 0;
 };
 
 }  // namespace platform

@@ -29,8 +29,9 @@ class Session {
   virtual ~Session() = default;
   // From now on the window receives WM_WTSSESSION_CHANGE. Unregister before
   // the window is destroyed.
-  virtual win::BOOL WTSRegisterSessionNotification(win::HWND window, win::DWORD flags) = 0;
-  virtual win::BOOL WTSUnRegisterSessionNotification(win::HWND window) = 0;
+  [[nodiscard]] virtual win::BOOL WTSRegisterSessionNotification(win::HWND window,
+                                                                 win::DWORD flags) = 0;
+  [[nodiscard]] virtual win::BOOL WTSUnRegisterSessionNotification(win::HWND window) = 0;
 };
 
 }  // namespace platform

@@ -38,11 +38,12 @@ namespace platform {
 class Shell {
  public:
   virtual ~Shell() = default;
-  virtual win::BOOL Shell_NotifyIconA(win::DWORD message, const win::NOTIFYICONDATAA* data) = 0;
+  [[nodiscard]] virtual win::BOOL Shell_NotifyIconA(win::DWORD message,
+                                                    const win::NOTIFYICONDATAA* data) = 0;
   // Results above 32 mean success.
-  virtual win::HINSTANCE ShellExecuteA(win::HWND owner, const char* operation, const char* file,
-                                       const char* parameters, const char* directory,
-                                       int showCommand) = 0;
+  [[nodiscard]] virtual win::HINSTANCE ShellExecuteA(win::HWND owner, const char* operation,
+                                                     const char* file, const char* parameters,
+                                                     const char* directory, int showCommand) = 0;
 };
 
 }  // namespace platform

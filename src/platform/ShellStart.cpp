@@ -33,8 +33,10 @@ bool ShellExecuteOnWorker(win::HWND owner, const char* operation, const char* fi
     // Shell extensions and URL handlers may use COM; the shell asks callers
     // for an apartment thread without OLE1 DDE.
     const ComApartment com(threads, win::COINIT_APARTMENTTHREADED | win::COINIT_DISABLE_OLE1DDE);
-    shell.ShellExecuteA(owner, Pointer(operation), Pointer(file), Pointer(parameters),
-                        Pointer(directory), showCommand);
+    // A start the shell refuses is not reported, as a start inside the
+    // shell never was; the user sees nothing open.
+    (void)shell.ShellExecuteA(owner, Pointer(operation), Pointer(file), Pointer(parameters),
+                              Pointer(directory), showCommand);
   });
 }
 

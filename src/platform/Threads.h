@@ -35,11 +35,11 @@ class Threads {
   // Runs work on a new thread of the process, which ends when work returns
   // (CreateThread). False when no thread could be made: work has not run and
   // never will.
-  virtual bool CreateThread(std::function<void()> work) = 0;
+  [[nodiscard]] virtual bool CreateThread(std::function<void()> work) = 0;
   // Joins the calling thread to COM in the given model. Every call that
   // succeeds (S_OK or S_FALSE) is balanced by one CoUninitialize on the same
   // thread; a call that fails is not.
-  virtual win::HRESULT CoInitializeEx(win::DWORD coInit) = 0;
+  [[nodiscard]] virtual win::HRESULT CoInitializeEx(win::DWORD coInit) = 0;
   virtual void CoUninitialize() = 0;
 };
 

@@ -22,7 +22,7 @@ class Timers {
   virtual ~Timers() = default;
   // Calls tick every `milliseconds` (at least USER_TIMER_MINIMUM) from the UI
   // thread's message loop until KillTimer. Returns 0 when no timer could be made.
-  virtual TimerId SetTimer(win::UINT milliseconds, std::function<void()> tick) = 0;
+  [[nodiscard]] virtual TimerId SetTimer(win::UINT milliseconds, std::function<void()> tick) = 0;
   virtual void KillTimer(TimerId id) = 0;
 };
 

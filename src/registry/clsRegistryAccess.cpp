@@ -152,7 +152,7 @@ HKEY clsRegistryAccess::KillValue(const std::string& sPath, const std::string& s
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
   if (OpenEx(path.root, path.subKey, win::KEY_WRITE, &key) != win::ERROR_SUCCESS) return 0;
-  Registry().RegDeleteValueA(key.get(), sName.c_str());  // a missing value is no failure here
+  (void)Registry().RegDeleteValueA(key.get(), sName.c_str());  // a missing value is no failure here
   return key.get();
 }
 

@@ -46,7 +46,7 @@ void clsMouseEvents::HookMouseEvents(remap::RemapEngine& engine, win::HWND windo
 }
 
 void clsMouseEvents::UnhookMouseEvents() {
-  platform::Use<platform::Input>().UnhookWindowsHookEx(modHooking::hMouseHook);
+  (void)platform::Use<platform::Input>().UnhookWindowsHookEx(modHooking::hMouseHook);
   installed_ = false;
   engine_ = nullptr;
   modHooking::objMouseEvents.reset();
@@ -64,7 +64,8 @@ void clsMouseEvents::ReinstallHook() {
   // and the watchdog tries again.
   if (fresh == 0) return;
   // Fails when the system dropped it already.
-  if (installed_) platform::Use<platform::Input>().UnhookWindowsHookEx(modHooking::hMouseHook);
+  if (installed_)
+    (void)platform::Use<platform::Input>().UnhookWindowsHookEx(modHooking::hMouseHook);
   modHooking::hMouseHook = fresh;
   installed_ = true;
   sawEvent_ = false;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/DebugLog.h"
 #include "platform/Services.h"
 #include "platform/ShellStart.h"
 #include "remap/clsMouseEvents.h"
@@ -29,9 +30,12 @@ win::DWORD SideButtonData(win::WPARAM wParam, win::LPARAM lParam) {
   for (const remap::KeyStroke& key : decision.keys) {
     input.keybd_event(key.vk, key.vk, key.up ? win::KEYEVENTF_KEYUP : 0, 0);
   }
-  if (decision.launch && events.Window() != 0) {
-    platform::Use<platform::Windowing>().PostMessageA(
-        events.Window(), WM_LAUNCHPROGRAM, static_cast<win::WPARAM>(*decision.launch), 0);
+  if (decision.launch && events.Window() != 0 &&
+      platform::Use<platform::Windowing>().PostMessageA(events.Window(), WM_LAUNCHPROGRAM,
+                                                        static_cast<win::WPARAM>(*decision.launch),
+                                                        0) == win::FALSE) {
+    // The window's queue is full: the click was consumed and nothing starts.
+    platform::DebugLine("a wheel-button program start was lost");
   }
   return decision.consume ? 1 : input.CallNextHookEx(hMouseHook, nCode, wParam, lParam);
 }

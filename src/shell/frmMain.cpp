@@ -111,7 +111,8 @@ frmMain::~frmMain() {
     modHooking::objMouseEvents->UnhookMouseEvents();
   }
   if (sessionNotified_) {
-    platform::Use<platform::Session>().WTSUnRegisterSessionNotification(form.hWnd());
+    // The window goes next, and its registration with it.
+    (void)platform::Use<platform::Session>().WTSUnRegisterSessionNotification(form.hWnd());
   }
   if (current == this) current = nullptr;
 }
@@ -242,8 +243,8 @@ void frmMain::Form_MouseDown(int Button, int /*Shift*/, float /*X*/, float /*Y*/
   // Pressing the window's own surface is pressing a title bar: the system
   // moves the window with the pointer until the button is released.
   auto& windowing = platform::Use<platform::Windowing>();
-  windowing.ReleaseCapture();
-  windowing.SendMessageA(form.hWnd(), win::WM_NCLBUTTONDOWN, win::HTCAPTION, 0);
+  (void)windowing.ReleaseCapture();
+  (void)windowing.SendMessageA(form.hWnd(), win::WM_NCLBUTTONDOWN, win::HTCAPTION, 0);
 }
 
 void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/) {

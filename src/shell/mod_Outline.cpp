@@ -49,7 +49,7 @@ std::optional<std::vector<Run>> ScanBox(toolkit::PictureBox& box, std::int32_t& 
     const platform::UniqueDC dc(gdi.CreateCompatibleDC(box.hdc()));
     // Deselected before the read: GetDIBits refuses a selected bitmap.
     const platform::Selection copying(dc.get(), copy.get());
-    gdi.BitBlt(dc.get(), 0, 0, width, height, box.hdc(), 0, 0, win::SRCCOPY);
+    (void)gdi.BitBlt(dc.get(), 0, 0, width, height, box.hdc(), 0, 0, win::SRCCOPY);
     source = copy.get();
   }
   // The transparent colour comes from the very pixels compared with it: a

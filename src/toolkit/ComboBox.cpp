@@ -25,7 +25,9 @@ win::HWND ComboBox::hWnd() const { return window_ ? window_->Handle() : 0; }
 
 void ComboBox::AddItem(const std::string& text) {
   items_.push_back(text);
-  window_->AddString(text);
+  // The list keeps its own copy: a window that refused the entry still
+  // selects and shows it by index.
+  (void)window_->AddString(text);
 }
 
 bool ComboBox::SetListIndex(int index) {

@@ -106,7 +106,7 @@ void Form::OnMessage(win::UINT message,
 
 void Form::Defer(std::function<void()> work) {
   deferred_.push_back(std::move(work));
-  platform::Use<platform::Windowing>().PostMessageA(hWnd(), kDeferredWork, 0, 0);
+  (void)platform::Use<platform::Windowing>().PostMessageA(hWnd(), kDeferredWork, 0, 0);
 }
 
 void Form::Attach(Control& control) { children_[control.hWnd()] = &control; }
