@@ -61,8 +61,9 @@ platform::PicturePtr ForState(std::int32_t state, const platform::PicturePtr& no
 }  // namespace
 
 void ButtonEx::DrawButton(std::int32_t state) {
-  // No pressed face after the pointer has left, however long the button is held.
-  if (lastHoverEvent_ == kMouseExit && state == StateDown) return;
+  // No pressed face after the pointer has left, however long the button is
+  // held; Space presses it wherever the pointer is.
+  if (lastHoverEvent_ == kMouseExit && state == StateDown && !spaceHeld_) return;
   const std::int32_t requested = state;
   if (style_ == 1) {
     // A toggle button shows its value: pressed while it is 0.
@@ -92,16 +93,33 @@ void ButtonEx::DrawButton(std::int32_t state) {
   } catch (...) {
     userMode = false;
   }
+  bool faceShowsFocus = false;
   if (standard) {
-    DrawStandardFace(state, cue && userMode);
+    faceShowsFocus = DrawStandardFace(state, cue && userMode);
   } else {
     DrawSkinFace(state, cue && userMode);
   }
   DrawPicture(state);
   DrawCaption(state);
+  if (hasFocus_ && userMode && allowFocus_ && !faceShowsFocus && surface_->FocusCuesShown()) {
+    DrawKeyboardCue();
+  }
 }
 
-void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
+void ButtonEx::DrawKeyboardCue() {
+  // The standard face's dotted rectangle, 4 pixels in; a button too small to
+  // keep its picture clear inside that gets it 1 pixel in.
+  const int width = RoundHalfEven(surface_->ScaleWidth());
+  const int height = RoundHalfEven(surface_->ScaleHeight());
+  const int inset = std::min(width, height) < 20 ? 1 : 4;
+  const win::COLORREF fore = surface_->ForeColor();
+  surface_->SetForeColor(0);
+  const win::RECT focus{inset, inset, width - inset, height - inset};
+  platform::Use<platform::Gdi>().DrawFocusRect(surface_->hdc(), &focus);
+  surface_->SetForeColor(fore);
+}
+
+bool ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
   auto& gdi = platform::Use<platform::Gdi>();
   const win::HDC dc = surface_->hdc();
   surface_->SetBackStyle(platform::kBackStyleOpaque);
@@ -151,7 +169,8 @@ void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
     default:
       break;
   }
-  if (allowFocus_ && cue) {
+  const bool focusDrawn = allowFocus_ && cue;
+  if (focusDrawn) {
     const win::COLORREF fore = surface_->ForeColor();
     surface_->SetForeColor(0);
     const win::RECT focus{4, 4, RoundHalfEven(surface_->ScaleWidth() - 4),
@@ -160,6 +179,7 @@ void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
     surface_->SetForeColor(fore);
   }
   currentState_ = state;
+  return focusDrawn;
 }
 
 void ButtonEx::DrawSkinFace(std::int32_t state, bool cue) {
