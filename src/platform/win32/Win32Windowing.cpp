@@ -316,6 +316,14 @@ win::LRESULT Win32Windowing::SendMessageA(win::HWND window, win::UINT message, w
 
 win::BOOL Win32Windowing::ReleaseCapture() { return ::ReleaseCapture(); }
 
+win::HWND Win32Windowing::GetFocus() { return reinterpret_cast<win::HWND>(::GetFocus()); }
+
+void Win32Windowing::SetFocus(win::HWND window) { ::SetFocus(H(window)); }
+
+bool Win32Windowing::IsChild(win::HWND parent, win::HWND window) {
+  return ::IsChild(H(parent), H(window)) != FALSE;
+}
+
 int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                                    win::HWND owner) {
   const UniqueMenu menu(::CreatePopupMenu());
