@@ -227,7 +227,9 @@ class Win32Surface final : public platform::UserControlSurfaceBase,
         SetFocusCuesShown(WindowShowsFocusCues());
         return true;
       case WM_GETOBJECT: {
-        if (!ole_.Ensure()) return false;
+        // Only assistive technology's request for the client object starts
+        // OLE; the system's other requests keep their default answers.
+        if (static_cast<LONG>(lParam) != OBJID_CLIENT || !ole_.Ensure()) return false;
         const auto answer = AnswerGetObject(Hwnd(), wParam, lParam, accessible_);
         if (!answer) return false;
         result = *answer;
