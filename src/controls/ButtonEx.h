@@ -173,12 +173,12 @@ class ButtonEx final : private platform::UserControlEvents {
 
   // Rendering (ButtonExRendering.cpp).
   void DrawButton(std::int32_t state);
-  // Answers whether it drew the focus rectangle.
-  bool DrawStandardFace(std::int32_t state, bool cue);
+  // focusRect false leaves the focus rectangle to the keyboard cue.
+  void DrawStandardFace(std::int32_t state, bool cue, bool focusRect = true);
   void DrawSkinFace(std::int32_t state, bool cue);
   void DrawPicture(std::int32_t state);
   void DrawCaption(std::int32_t state);
-  // The keyboard focus shown over the picture, where the face shows none.
+  // The keyboard focus shown over the picture and caption.
   void DrawKeyboardCue();
 
   // Input (ButtonExInput.cpp).

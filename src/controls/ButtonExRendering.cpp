@@ -93,17 +93,18 @@ void ButtonEx::DrawButton(std::int32_t state) {
   } catch (...) {
     userMode = false;
   }
-  bool faceShowsFocus = false;
+  // While the window shows keyboard cues the focus goes on top, where no
+  // picture hides it; the standard face's own rectangle, beneath the
+  // picture, would only cancel it out.
+  const bool keyboardCue = hasFocus_ && userMode && allowFocus_ && surface_->FocusCuesShown();
   if (standard) {
-    faceShowsFocus = DrawStandardFace(state, cue && userMode);
+    DrawStandardFace(state, cue && userMode, !keyboardCue);
   } else {
     DrawSkinFace(state, cue && userMode);
   }
   DrawPicture(state);
   DrawCaption(state);
-  if (hasFocus_ && userMode && allowFocus_ && !faceShowsFocus && surface_->FocusCuesShown()) {
-    DrawKeyboardCue();
-  }
+  if (keyboardCue) DrawKeyboardCue();
 }
 
 void ButtonEx::DrawKeyboardCue() {
@@ -119,7 +120,7 @@ void ButtonEx::DrawKeyboardCue() {
   surface_->SetForeColor(fore);
 }
 
-bool ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
+void ButtonEx::DrawStandardFace(std::int32_t state, bool cue, bool focusRect) {
   auto& gdi = platform::Use<platform::Gdi>();
   const win::HDC dc = surface_->hdc();
   surface_->SetBackStyle(platform::kBackStyleOpaque);
@@ -169,8 +170,7 @@ bool ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
     default:
       break;
   }
-  const bool focusDrawn = allowFocus_ && cue;
-  if (focusDrawn) {
+  if (allowFocus_ && cue && focusRect) {
     const win::COLORREF fore = surface_->ForeColor();
     surface_->SetForeColor(0);
     const win::RECT focus{4, 4, RoundHalfEven(surface_->ScaleWidth() - 4),
@@ -179,7 +179,6 @@ bool ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
     surface_->SetForeColor(fore);
   }
   currentState_ = state;
-  return focusDrawn;
 }
 
 void ButtonEx::DrawSkinFace(std::int32_t state, bool cue) {

@@ -143,14 +143,17 @@ TEST_F(ButtonExKeyboard, TheFocusCueShowsOnlyWhileFocusedWithCuesShown) {
   const struct {
     int width, height;
     bool focused, cues, allowFocus;
+    std::int32_t state;
     std::vector<win::RECT> rects;
   } cases[] = {
-      {80, 24, true, true, true, {{4, 4, 76, 20}}},
-      {57, 23, true, true, true, {{4, 4, 53, 19}}},
-      {15, 15, true, true, true, {{1, 1, 14, 14}}},  // too small for 4 pixels in
-      {80, 24, true, false, true, {}},               // a mouse user's face stays as it was
-      {80, 24, false, true, true, {}},
-      {80, 24, true, true, false, {}},
+      {80, 24, true, true, true, 1, {{4, 4, 76, 20}}},
+      {57, 23, true, true, true, 1, {{4, 4, 53, 19}}},
+      {15, 15, true, true, true, 1, {{1, 1, 14, 14}}},   // too small for 4 pixels in
+      {15, 15, true, true, true, 0, {{1, 1, 14, 14}}},   // on top of the pressed picture alone
+      {80, 24, true, false, true, 1, {}},                // a mouse user's faces stay as they were:
+      {15, 15, true, false, true, 0, {{4, 4, 11, 11}}},  // the pressed face's, under the picture
+      {80, 24, false, true, true, 1, {}},
+      {80, 24, true, true, false, 1, {}},
   };
   for (const auto& c : cases) {
     Create();
@@ -159,7 +162,7 @@ TEST_F(ButtonExKeyboard, TheFocusCueShowsOnlyWhileFocusedWithCuesShown) {
     desktop_.ShowFocusCues(kContainer, c.cues);
     if (c.focused) site_->GotFocus();
     gdi_.ClearRecords();
-    button_->ClearHighlight();  // redraws the face as it stands
+    button_->SetValue(c.state);
     std::vector<win::RECT> rects;
     for (const auto& call : gdi_.FocusRects()) {
       EXPECT_EQ(call.textColor, 0u) << "drawn with the foreground black";
@@ -170,7 +173,8 @@ TEST_F(ButtonExKeyboard, TheFocusCueShowsOnlyWhileFocusedWithCuesShown) {
     };
     EXPECT_TRUE(std::equal(rects.begin(), rects.end(), c.rects.begin(), c.rects.end(), same))
         << c.width << "x" << c.height << " focused " << c.focused << " cues " << c.cues
-        << " allowFocus " << c.allowFocus << ": " << rects.size() << " rectangles";
+        << " allowFocus " << c.allowFocus << " state " << c.state << ": " << rects.size()
+        << " rectangles";
   }
 }
 

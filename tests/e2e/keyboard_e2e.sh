@@ -33,6 +33,7 @@ sleep 1
 shot ok 376 506 57 23
 shot cancel 442 506 57 23
 shot logo 40 23 107 31
+shot min 544 22 15 15
 
 # Keys go to the focused window: click the skin first, as a user would.
 click_in_main 300 60
@@ -46,13 +47,19 @@ for name in Minimize OK Close Cancel Apply "Home page"; do
     grep -qx "KV3050P.UserControl|$name|2b|[0-9a-f]*|Press" <<<"$names"
 done
 
-tabs 5
+tabs 4
+shot min-focused 544 22 15 15
+tabs 1
 shot ok-focused 376 506 57 23
-check "five Tabs from a fresh start put a visible focus on OK" differs ok ok-focused
+check "four Tabs from a fresh start put a visible focus on minimise" differs min min-focused
+check "the fifth on OK" differs ok ok-focused
 check "and assistive technology reads OK as focused" focused OK
 
-xdotool key space
-check "Space presses OK: the window goes to the tray" wait_for '^KV3050PSetupForm 0 1 ' 10
+xdotool keydown space sleep 0.5
+shot ok-pressed 376 506 57 23
+xdotool keyup space
+check "Space down shows OK pressed" differs ok-focused ok-pressed
+check "Space up presses OK: the window goes to the tray" wait_for '^KV3050PSetupForm 0 1 ' 10
 check "and the choices are stored" test "$(reg_value WheelButton)" = "No use"
 
 timeout 60 "$KV_ROOT/tools/wine-run" "$KV_EXE" >/dev/null 2>&1
