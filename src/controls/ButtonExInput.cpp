@@ -135,12 +135,11 @@ void ButtonEx::OnKeyUp(std::int16_t& keyCode, std::int16_t& shift) {
   RaiseByName("KeyUp", {static_cast<double>(keyCode), static_cast<double>(shift)});
   if (key == win::VK_RETURN) returnHeld_ = false;
   if (key != win::VK_SPACE || !spaceHeld_) return;
-  spaceHeld_ = false;
   if (!Pressable()) {
-    value_ = valueBeforeSpace_;
-    DrawButton(StateUp);
+    CancelSpacePress();
     return;
   }
+  spaceHeld_ = false;
   DrawButton(StateUp);
   RaiseByName("Click");
 }
