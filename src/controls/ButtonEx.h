@@ -173,10 +173,13 @@ class ButtonEx final : private platform::UserControlEvents {
 
   // Rendering (ButtonExRendering.cpp).
   void DrawButton(std::int32_t state);
-  void DrawStandardFace(std::int32_t state, bool cue);
+  // focusRect false leaves the focus rectangle to the keyboard cue.
+  void DrawStandardFace(std::int32_t state, bool cue, bool focusRect = true);
   void DrawSkinFace(std::int32_t state, bool cue);
   void DrawPicture(std::int32_t state);
   void DrawCaption(std::int32_t state);
+  // The keyboard focus shown over the picture and caption.
+  void DrawKeyboardCue();
 
   // Input (ButtonExInput.cpp).
   void OnMouseDown(int button, int shift, float x, float y) override;
@@ -191,6 +194,9 @@ class ButtonEx final : private platform::UserControlEvents {
   void OnAccessKeyPress(std::int16_t keyAscii) override;
   void OnResize() override;
   void OnAmbientChanged(const std::string& propertyName) override;
+  void OnFocusCuesChanged() override;
+  std::optional<platform::AccessibleFacts> OnAccessibleQuery() override;
+  void OnAccessibleDefaultAction() override;
   void OnOLECompleteDrag(std::int32_t& effect) override;
   void OnOLEDragDrop(platform::DataObject& data, std::int32_t& effect, std::int16_t& button,
                      std::int16_t& shift, float& x, float& y) override;
@@ -200,6 +206,10 @@ class ButtonEx final : private platform::UserControlEvents {
   void OnOLESetData(platform::DataObject& data, std::int16_t& dataFormat) override;
   void OnOLEStartDrag(platform::DataObject& data, std::int32_t& allowedEffects) override;
   void HoverTick();
+  // Keys press only a button the user can see and use.
+  bool Pressable() const { return enabled_ && surface_->Visible(); }
+  // Ends a Space press without a Click: the value and face as before it.
+  void CancelSpacePress();
   void RaiseByName(std::string_view name, const std::vector<double>& arguments = {});
   // Mouse arguments for the events: the position in twips.
   std::vector<double> MouseArguments(int button, int shift, float x, float y) const;
@@ -256,6 +266,13 @@ class ButtonEx final : private platform::UserControlEvents {
   std::int32_t currentState_ = 0;
   bool focusCue_ = false;
   std::string lastHoverEvent_;
+  // The keyboard focus itself (FocusCue also follows display-as-default).
+  bool hasFocus_ = false;
+  // A Space press under way, and the value it found; Enter held down. Key
+  // repeats while held press nothing more.
+  bool spaceHeld_ = false;
+  std::int32_t valueBeforeSpace_ = 0;
+  bool returnHeld_ = false;
 
   // While saved properties are read, each setter's drawing only works out the
   // state it leaves and the face is drawn once, at the end: every drawing

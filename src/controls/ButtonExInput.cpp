@@ -103,9 +103,28 @@ void ButtonEx::OnClick() { RaiseByName("Click"); }
 
 void ButtonEx::OnAccessKeyPress(std::int16_t /*keyAscii*/) { RaiseByName("Click"); }
 
-// Key events get copies: a handler's change reaches neither control nor platform.
+// Key events get copies: a handler's change reaches neither control nor
+// platform. Space and Enter press the button as they press a standard push
+// button: Space shows the pressed face and clicks on its release, Enter
+// clicks at once.
 void ButtonEx::OnKeyDown(std::int16_t& keyCode, std::int16_t& shift) {
+  const std::int16_t key = keyCode;
   RaiseByName("KeyDown", {static_cast<double>(keyCode), static_cast<double>(shift)});
+  if (key == win::VK_ESCAPE) {
+    CancelSpacePress();
+    return;
+  }
+  if (!Pressable()) return;
+  if (key == win::VK_SPACE && !spaceHeld_) {
+    spaceHeld_ = true;
+    valueBeforeSpace_ = value_;
+    // The value flips as a left press flips it.
+    value_ = currentState_ == StateDown ? 1 : 0;
+    DrawButton(StateDown);
+  } else if (key == win::VK_RETURN && !returnHeld_) {
+    returnHeld_ = true;
+    RaiseByName("Click");
+  }
 }
 
 void ButtonEx::OnKeyPress(std::int16_t& keyAscii) {
@@ -113,17 +132,74 @@ void ButtonEx::OnKeyPress(std::int16_t& keyAscii) {
 }
 
 void ButtonEx::OnKeyUp(std::int16_t& keyCode, std::int16_t& shift) {
+  const std::int16_t key = keyCode;
   RaiseByName("KeyUp", {static_cast<double>(keyCode), static_cast<double>(shift)});
+  if (key == win::VK_RETURN) returnHeld_ = false;
+  if (key != win::VK_SPACE || !spaceHeld_) return;
+  if (!Pressable()) {
+    CancelSpacePress();
+    return;
+  }
+  spaceHeld_ = false;
+  DrawButton(StateUp);
+  RaiseByName("Click");
+}
+
+void ButtonEx::CancelSpacePress() {
+  if (!spaceHeld_) return;
+  spaceHeld_ = false;
+  value_ = valueBeforeSpace_;
+  DrawButton(StateUp);
 }
 
 void ButtonEx::OnGotFocus() {
   focusCue_ = true;
+  hasFocus_ = true;
   DrawButton(currentState_);
 }
 
 void ButtonEx::OnLostFocus() {
   focusCue_ = false;
+  hasFocus_ = false;
+  returnHeld_ = false;
+  if (spaceHeld_) {
+    CancelSpacePress();  // redraws
+    return;
+  }
   DrawButton(currentState_);
+}
+
+void ButtonEx::OnFocusCuesChanged() {
+  if (hasFocus_) DrawButton(currentState_);
+}
+
+std::optional<platform::AccessibleFacts> ButtonEx::OnAccessibleQuery() {
+  platform::AccessibleFacts facts;
+  facts.role = win::ROLE_SYSTEM_PUSHBUTTON;
+  // The name the container gave the site, else the caption as it reads.
+  facts.name = surface_->WindowText();
+  if (facts.name.empty()) {
+    for (std::size_t at = 0; at < caption_.size(); ++at) {
+      if (caption_[at] == '&' && at + 1 < caption_.size()) ++at;
+      facts.name += caption_[at];
+    }
+  }
+  facts.defaultAction = "Press";
+  if (!enabled_) facts.state |= win::STATE_SYSTEM_UNAVAILABLE;
+  if (!surface_->Visible()) facts.state |= win::STATE_SYSTEM_INVISIBLE;
+  if (Pressable()) facts.state |= win::STATE_SYSTEM_FOCUSABLE;
+  if (hasFocus_) facts.state |= win::STATE_SYSTEM_FOCUSED;
+  if (currentState_ == StateDown) facts.state |= win::STATE_SYSTEM_PRESSED;
+  return facts;
+}
+
+// A left click at the control's corner, as the platform clicks a standard
+// button for assistive technology: press, release, Click.
+void ButtonEx::OnAccessibleDefaultAction() {
+  if (!Pressable()) return;
+  OnMouseDown(platform::kLeftButton, 0, 0, 0);
+  OnMouseUp(platform::kLeftButton, 0, 0, 0);
+  OnClick();
 }
 
 void ButtonEx::OnAmbientChanged(const std::string& propertyName) {

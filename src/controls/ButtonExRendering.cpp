@@ -61,8 +61,9 @@ platform::PicturePtr ForState(std::int32_t state, const platform::PicturePtr& no
 }  // namespace
 
 void ButtonEx::DrawButton(std::int32_t state) {
-  // No pressed face after the pointer has left, however long the button is held.
-  if (lastHoverEvent_ == kMouseExit && state == StateDown) return;
+  // No pressed face after the pointer has left, however long the button is
+  // held; Space presses it wherever the pointer is.
+  if (lastHoverEvent_ == kMouseExit && state == StateDown && !spaceHeld_) return;
   const std::int32_t requested = state;
   if (style_ == 1) {
     // A toggle button shows its value: pressed while it is 0.
@@ -92,18 +93,36 @@ void ButtonEx::DrawButton(std::int32_t state) {
   } catch (...) {
     userMode = false;
   }
+  // While the window shows keyboard cues the focus goes on top, where no
+  // picture hides it; the standard face's own rectangle, beneath the
+  // picture, would only cancel it out.
+  const bool keyboardCue = hasFocus_ && userMode && allowFocus_ && surface_->FocusCuesShown();
   if (standard) {
-    DrawStandardFace(state, cue && userMode);
+    DrawStandardFace(state, cue && userMode, !keyboardCue);
   } else {
     DrawSkinFace(state, cue && userMode);
   }
   DrawPicture(state);
   DrawCaption(state);
+  if (keyboardCue) DrawKeyboardCue();
+}
+
+void ButtonEx::DrawKeyboardCue() {
+  // The standard face's dotted rectangle, 4 pixels in; a button too small to
+  // keep its picture clear inside that gets it 1 pixel in.
+  const int width = RoundHalfEven(surface_->ScaleWidth());
+  const int height = RoundHalfEven(surface_->ScaleHeight());
+  const int inset = std::min(width, height) < 20 ? 1 : 4;
+  const win::COLORREF fore = surface_->ForeColor();
+  surface_->SetForeColor(0);
+  const win::RECT focus{inset, inset, width - inset, height - inset};
+  (void)platform::Use<platform::Gdi>().DrawFocusRect(surface_->hdc(), &focus);
+  surface_->SetForeColor(fore);
 }
 
 // Drawing results are not examined here or below: a stroke GDI refuses
 // leaves the face as it was, and the next paint draws it again.
-void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
+void ButtonEx::DrawStandardFace(std::int32_t state, bool cue, bool focusRect) {
   auto& gdi = platform::Use<platform::Gdi>();
   const win::HDC dc = surface_->hdc();
   surface_->SetBackStyle(platform::kBackStyleOpaque);
@@ -153,7 +172,7 @@ void ButtonEx::DrawStandardFace(std::int32_t state, bool cue) {
     default:
       break;
   }
-  if (allowFocus_ && cue) {
+  if (allowFocus_ && cue && focusRect) {
     const win::COLORREF fore = surface_->ForeColor();
     surface_->SetForeColor(0);
     const win::RECT focus{4, 4, RoundHalfEven(surface_->ScaleWidth() - 4),

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/DataObject.h"
@@ -18,7 +19,39 @@
 #include "platform/Gdi.h"
 #include "platform/Picture.h"
 
+namespace win {
+
+// Keys the control acts on itself.
+constexpr std::int16_t VK_RETURN = 0x0D;
+constexpr std::int16_t VK_ESCAPE = 0x1B;
+constexpr std::int16_t VK_SPACE = 0x20;
+
+// What assistive technology is told (MSAA): a push button's role and the states it reports.
+constexpr std::int32_t ROLE_SYSTEM_PUSHBUTTON = 0x2B;
+constexpr std::uint32_t STATE_SYSTEM_UNAVAILABLE = 0x1;
+constexpr std::uint32_t STATE_SYSTEM_FOCUSED = 0x4;
+constexpr std::uint32_t STATE_SYSTEM_PRESSED = 0x8;
+constexpr std::uint32_t STATE_SYSTEM_INVISIBLE = 0x8000;
+constexpr std::uint32_t STATE_SYSTEM_FOCUSABLE = 0x100000;
+
+}  // namespace win
+
 namespace platform {
+
+// What a control tells assistive technology of itself.
+struct AccessibleFacts {
+  std::int32_t role = 0;
+  std::uint32_t state = 0;
+  std::string name;
+  std::string defaultAction;
+  bool operator==(const AccessibleFacts&) const = default;
+};
+
+// Assistive technology may do the default action of a control it can use.
+inline bool AcceptsDefaultAction(const AccessibleFacts& facts) {
+  return !facts.defaultAction.empty() &&
+         (facts.state & (win::STATE_SYSTEM_UNAVAILABLE | win::STATE_SYSTEM_INVISIBLE)) == 0;
+}
 
 // Button masks and shift masks of the mouse and key notifications.
 constexpr int kLeftButton = 1;
@@ -59,6 +92,13 @@ class UserControlEvents {
   virtual void OnAccessKeyPress(std::int16_t /*keyAscii*/) {}
   virtual void OnResize() {}
   virtual void OnAmbientChanged(const std::string& /*propertyName*/) {}
+  // The window began or stopped showing keyboard cues (FocusCuesShown).
+  virtual void OnFocusCuesChanged() {}
+  // Assistive technology asks what the control is; nothing leaves it the
+  // platform's plain window object.
+  virtual std::optional<AccessibleFacts> OnAccessibleQuery() { return std::nullopt; }
+  // Assistive technology does the control's default action.
+  virtual void OnAccessibleDefaultAction() {}
   virtual void OnOLECompleteDrag(std::int32_t& /*effect*/) {}
   virtual void OnOLEDragDrop(DataObject& /*data*/, std::int32_t& /*effect*/,
                              std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/,
@@ -143,6 +183,10 @@ class UserControlSurface {
   virtual void SetVisible(bool visible) = 0;
   [[nodiscard]] virtual std::string WindowText() const = 0;
   virtual void SetWindowText(const std::string& text) = 0;
+  // Whether the window shows keyboard cues: focus rectangles are hidden until
+  // the keyboard is used in it, as after a mouse click (UISF_HIDEFOCUS).
+  // A change is notified (OnFocusCuesChanged).
+  virtual bool FocusCuesShown() const = 0;
   // Position and size in pixels of the container's client area.
   [[nodiscard]] virtual int Left() const = 0;
   [[nodiscard]] virtual int Top() const = 0;

@@ -65,6 +65,12 @@ void UserControlSurfaceBase::SetWindowText(const std::string& text) {
   SetSiteWindowText(text);
 }
 
+void UserControlSurfaceBase::SetFocusCuesShown(bool shown) {
+  if (shown == focusCuesShown_) return;
+  focusCuesShown_ = shown;
+  if (events_ != nullptr) events_->OnFocusCuesChanged();
+}
+
 void UserControlSurfaceBase::SetEnabled(bool enabled) {
   enabled_ = enabled;
   EnableWindow(enabled);

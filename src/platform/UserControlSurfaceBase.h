@@ -59,6 +59,7 @@ class UserControlSurfaceBase : public UserControlSurface {
   void SetVisible(bool visible) override;
   std::string WindowText() const override { return windowText_; }
   void SetWindowText(const std::string& text) override;
+  bool FocusCuesShown() const override { return focusCuesShown_; }
   int Left() const override { return left_; }
   int Top() const override { return top_; }
   void Move(int left, int top, int width, int height) override;
@@ -89,6 +90,9 @@ class UserControlSurfaceBase : public UserControlSurface {
 
   // The window has a new size: the image follows, the control hears of it.
   void Sized(int width, int height);
+  // The window's keyboard cues as the platform now shows them; a change is
+  // notified to the control.
+  void SetFocusCuesShown(bool shown);
   // Applies the region that the mask picture, mask colour and style call for.
   void UpdateRegion();
   UserControlEvents* Events() const { return events_; }
@@ -106,6 +110,8 @@ class UserControlSurfaceBase : public UserControlSurface {
   bool enabled_ = true;
   bool visible_ = true;
   std::string windowText_;
+  // Hidden until the keyboard is used, as a window opened with the mouse starts.
+  bool focusCuesShown_ = false;
   bool rightToLeft_ = false;
   int oleDropMode_ = 0;
   int left_;

@@ -16,6 +16,8 @@ namespace win {
 // Window messages.
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_ACTIVATE = 0x0006;
+constexpr UINT WM_SETFOCUS = 0x0007;
+constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_NCDESTROY = 0x0082;
@@ -212,6 +214,12 @@ class Windowing {
   [[nodiscard]] virtual win::LRESULT SendMessageA(win::HWND window, win::UINT message,
                                                   win::WPARAM wParam, win::LPARAM lParam) = 0;
   [[nodiscard]] virtual win::BOOL ReleaseCapture() = 0;
+  // The thread's keyboard focus: the window that has it (0 for none), and
+  // moving it (WM_KILLFOCUS to the one that had it, WM_SETFOCUS to the new).
+  [[nodiscard]] virtual win::HWND GetFocus() = 0;
+  virtual void SetFocus(win::HWND window) = 0;
+  // Whether window is a child or deeper descendant of parent.
+  [[nodiscard]] virtual bool IsChild(win::HWND parent, win::HWND window) = 0;
   // A popup menu of these items at the pointer, owned by the window; runs
   // modally and answers the index of the item chosen, or -1.
   [[nodiscard]] virtual int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,

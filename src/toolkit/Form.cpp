@@ -88,7 +88,10 @@ void Form::Show() {
   window_->ShowWindow(window_->IsIconic() ? win::SW_SHOWMINIMIZED : win::SW_SHOW);
 }
 
-void Form::Hide() { window_->ShowWindow(win::SW_HIDE); }
+void Form::Hide() {
+  RememberFocus();
+  window_->ShowWindow(win::SW_HIDE);
+}
 
 bool Form::Visible() const { return window_->IsWindowVisible(); }
 
@@ -96,6 +99,7 @@ WindowState Form::GetWindowState() const { return window_->IsIconic() ? vbMinimi
 
 void Form::SetWindowState(WindowState state) {
   if (state == GetWindowState()) return;
+  if (state == vbMinimized) RememberFocus();
   window_->ShowWindow(state == vbMinimized ? win::SW_MINIMIZE : win::SW_RESTORE);
 }
 
@@ -107,6 +111,19 @@ void Form::OnMessage(win::UINT message,
 void Form::Defer(std::function<void()> work) {
   deferred_.push_back(std::move(work));
   (void)platform::Use<platform::Windowing>().PostMessageA(hWnd(), kDeferredWork, 0, 0);
+}
+
+void Form::RememberFocus() {
+  auto& windowing = platform::Use<platform::Windowing>();
+  const win::HWND focus = windowing.GetFocus();
+  if (focus != 0 && windowing.IsChild(hWnd(), focus)) focus_ = focus;
+}
+
+bool Form::RestoreFocus() {
+  auto& windowing = platform::Use<platform::Windowing>();
+  if (focus_ == 0 || !windowing.IsChild(hWnd(), focus_)) return false;
+  windowing.SetFocus(focus_);
+  return true;
 }
 
 void Form::Attach(Control& control) { children_[control.hWnd()] = &control; }
@@ -124,7 +141,14 @@ std::optional<win::LRESULT> Form::Procedure(win::UINT message, win::WPARAM wPara
   };
   switch (message) {
     case win::WM_ACTIVATE:
-      if (win::LOWORD(wParam) != win::WA_INACTIVE && Activate) Activate();
+      if (win::LOWORD(wParam) == win::WA_INACTIVE) {
+        RememberFocus();
+      } else if (Activate) {
+        Activate();
+      }
+      return std::nullopt;
+    case win::WM_SETFOCUS:
+      if (RestoreFocus()) return 0;
       return std::nullopt;
     case win::WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) != win::SC_CLOSE || !CloseRequest) break;

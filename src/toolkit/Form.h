@@ -84,6 +84,11 @@ class Form {
 
  private:
   std::optional<win::LRESULT> Procedure(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+  // The control that had the keyboard focus when the window went inactive,
+  // hidden or minimised gets it back when the window gets it again, as a
+  // dialog's does: Windows gives a window that hid itself the focus itself.
+  void RememberFocus();
+  bool RestoreFocus();
   void LoadPictures() const;
 
   std::unique_ptr<platform::FormWindow> window_;
@@ -97,6 +102,7 @@ class Form {
   std::map<win::HWND, Control*> children_;
   std::map<win::UINT, std::function<win::LRESULT(win::WPARAM, win::LPARAM)>> handlers_;
   std::deque<std::function<void()>> deferred_;
+  win::HWND focus_ = 0;
 };
 
 // Button and Shift of a mouse message as the toolkit reports them:

@@ -14,6 +14,7 @@
 #include "platform/Threads.h"
 #include "platform/Timers.h"
 #include "platform/UserControlSurface.h"
+#include "platform/Windowing.h"
 
 namespace conformance {
 
@@ -38,6 +39,7 @@ class Backend {
   virtual platform::Timers& Timers() = 0;
   virtual platform::Pointer& Pointer() = 0;
   virtual platform::UserControls& UserControls() = 0;
+  virtual platform::Windowing& Windowing() = 0;
   // A top-level window of the test's own, for user controls to live on.
   virtual win::HWND Window() = 0;
   // Live GDI objects and DCs of the process (win32) or of the sim GDI.

@@ -173,4 +173,34 @@ TEST_F(MainWindow, TheKeyboardVisitsTheControlsInTabOrder) {
   EXPECT_TRUE(std::is_sorted(skinned.begin(), skinned.end())) << "made in tab order";
 }
 
+TEST_F(MainWindow, TheKeyboardFocusComesBackWithTheWindow) {
+  ASSERT_TRUE(StartProgram());
+  auto& windowing = world_.windowing;
+  auto focusOn = [&](const controls::ButtonExHost& button) {
+    windowing.SetFocus(button.hWnd());
+    return world_.desktop.Surface(button.hWnd());
+  };
+  // Space on OK, from the keyboard alone: stored, and off to the tray.
+  world_.windowing.Combo(Main().cmbWButton.hWnd())->UserChooses("Excel");
+  sim::SimUserControlSurface* ok = focusOn(Main().btnOK);
+  ASSERT_TRUE(ok->HasFocus());
+  ok->KeyDown(win::VK_SPACE, 0);
+  ok->KeyUp(win::VK_SPACE, 0);
+  EXPECT_EQ(Stored("WheelButton"), "Excel");
+  EXPECT_FALSE(Window().IsWindowVisible());
+  EXPECT_EQ(windowing.GetFocus(), 0u);
+  Store("DoPopup", "1");
+  world_.timers.Advance(1000);
+  ASSERT_TRUE(Window().IsWindowVisible());
+  EXPECT_EQ(windowing.GetFocus(), Main().btnOK.hWnd()) << "back from the tray";
+  EXPECT_TRUE(ok->HasFocus());
+
+  sim::SimUserControlSurface* cancel = focusOn(Main().btnCancel);
+  Main().form.SetWindowState(toolkit::vbMinimized);
+  EXPECT_FALSE(cancel->HasFocus());
+  Main().ShowWindow();
+  EXPECT_EQ(windowing.GetFocus(), Main().btnCancel.hWnd()) << "back from the taskbar";
+  EXPECT_TRUE(cancel->HasFocus());
+}
+
 }  // namespace

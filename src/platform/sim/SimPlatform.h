@@ -22,7 +22,18 @@
 namespace sim {
 
 struct SimPlatform {
-  SimPlatform() = default;
+  SimPlatform() {
+    // The sites of user controls are windows of the same desktop.
+    windowing.focusMoved = [this](win::HWND window, bool gained) {
+      if (SimUserControlSurface* site = desktop.Surface(window)) {
+        gained ? site->GotFocus() : site->LostFocus();
+      }
+    };
+    windowing.parentOf = [this](win::HWND window) {
+      const SimUserControlSurface* site = desktop.Surface(window);
+      return site != nullptr ? site->Parent() : win::HWND{0};
+    };
+  }
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;
 

@@ -9,6 +9,9 @@ SimUserControlSurface::SimUserControlSurface(SimDesktop& desktop, win::HWND hwnd
       hwnd_(hwnd),
       parent_(parent) {
   desktop_.surfaces_[hwnd_] = this;
+  // A child starts with its window's keyboard cues.
+  const auto cues = desktop_.cuesShown_.find(parent);
+  SetFocusCuesShown(cues != desktop_.cuesShown_.end() && cues->second);
 }
 
 SimUserControlSurface::~SimUserControlSurface() {
@@ -73,11 +76,34 @@ std::int16_t SimUserControlSurface::KeyUp(std::int16_t keyCode, std::int16_t shi
 }
 
 void SimUserControlSurface::GotFocus() {
-  if (Listening()) Events()->OnGotFocus();
+  if (!Listening()) return;
+  focused_ = true;
+  Events()->OnGotFocus();
 }
 
 void SimUserControlSurface::LostFocus() {
+  // Only the window that has the focus hears it go.
+  if (!focused_) return;
+  focused_ = false;
   if (Events() != nullptr) Events()->OnLostFocus();
+}
+
+std::optional<platform::AccessibleFacts> SimUserControlSurface::AccessibleObject() {
+  if (Events() == nullptr) return std::nullopt;
+  return Events()->OnAccessibleQuery();
+}
+
+bool SimUserControlSurface::DoDefaultAction() {
+  const auto facts = AccessibleObject();
+  if (!facts || !platform::AcceptsDefaultAction(*facts)) return false;
+  ++postedActions_;
+  return true;
+}
+
+void SimUserControlSurface::RunPosted() {
+  for (; postedActions_ > 0; --postedActions_) {
+    if (Events() != nullptr) Events()->OnAccessibleDefaultAction();
+  }
 }
 
 bool SimUserControlSurface::PressAccessKey(char key) {
@@ -151,6 +177,13 @@ win::BOOL SimDesktop::ScreenToClient(win::HWND window, win::POINT* point) {
 win::POINT SimDesktop::ClientToScreen(win::HWND window, int x, int y) const {
   const win::POINT origin = Origin(window).value_or(win::POINT{0, 0});
   return {origin.x + x, origin.y + y};
+}
+
+void SimDesktop::ShowFocusCues(win::HWND container, bool shown) {
+  cuesShown_[container] = shown;
+  for (const auto& [hwnd, surface] : surfaces_) {
+    if (surface->Parent() == container) surface->SetFocusCuesShown(shown);
+  }
 }
 
 SimUserControlSurface* SimDesktop::Surface(win::HWND window) const {

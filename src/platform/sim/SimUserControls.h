@@ -23,6 +23,7 @@ class SimUserControlSurface final : public platform::UserControlSurfaceBase {
                         int width, int height);
   ~SimUserControlSurface() override;
 
+  using UserControlSurfaceBase::SetFocusCuesShown;
   win::HWND hwnd() const override { return hwnd_; }
   win::HWND Parent() const { return parent_; }
   void Refresh() override { ++refreshes_; }
@@ -38,8 +39,11 @@ class SimUserControlSurface final : public platform::UserControlSurfaceBase {
   std::int16_t KeyDown(std::int16_t keyCode, std::int16_t shift);
   std::int16_t KeyPress(std::int16_t keyAscii);
   std::int16_t KeyUp(std::int16_t keyCode, std::int16_t shift);
+  // The keyboard focus comes or goes. As in Windows, a window that is
+  // disabled or hidden while it has the focus loses it.
   void GotFocus();
   void LostFocus();
+  bool HasFocus() const { return focused_; }
   // Alt+key: delivered when key is one of the access keys (case-insensitive).
   bool PressAccessKey(char key);
   // A drag over the surface, as a drop target sees it: only while OLEDropMode
@@ -56,6 +60,17 @@ class SimUserControlSurface final : public platform::UserControlSurfaceBase {
   std::optional<std::vector<std::uint8_t>> droppedData;
   bool usedDefaultCursors = true;
 
+  // --- assistive technology ---
+  // What WM_GETOBJECT answers: the control's own object, or none (the
+  // platform's plain window object).
+  std::optional<platform::AccessibleFacts> AccessibleObject();
+  // Does the object's default action as Windows' own button objects do: the
+  // click is posted to the window and runs when the message loop next runs
+  // (RunPosted), so a caller is never held by what the click opens. Answers
+  // whether the object took it.
+  bool DoDefaultAction();
+  void RunPosted();
+
   // --- what is shown ---
   win::COLORREF PixelAt(int x, int y) const;
   // Whether the pointer at (x, y) hits the control: inside its rectangle and region.
@@ -67,8 +82,12 @@ class SimUserControlSurface final : public platform::UserControlSurfaceBase {
  protected:
   void ResizeWindow(int width, int height) override { Sized(width, height); }
   void MoveWindow(int /*left*/, int /*top*/) override {}
-  void EnableWindow(bool /*enabled*/) override {}
-  void ShowSiteWindow(bool /*visible*/) override {}
+  void EnableWindow(bool enabled) override {
+    if (!enabled) DropFocus();
+  }
+  void ShowSiteWindow(bool visible) override {
+    if (!visible) DropFocus();
+  }
   void SetSiteWindowText(const std::string& /*text*/) override {}
   void InvalidateWindow() override {}
   void AcceptDrops(bool accept) override { acceptsDrops_ = accept; }
@@ -76,12 +95,17 @@ class SimUserControlSurface final : public platform::UserControlSurfaceBase {
  private:
   // Input reaches the control only while the window is enabled and shown.
   bool Listening() const { return Enabled() && Visible() && Events() != nullptr; }
+  void DropFocus() {
+    if (focused_) LostFocus();
+  }
 
   SimDesktop& desktop_;
   win::HWND hwnd_;
   win::HWND parent_;
   int refreshes_ = 0;
   bool acceptsDrops_ = false;
+  bool focused_ = false;
+  int postedActions_ = 0;
 };
 
 // The sim's window system as far as user controls need it: it makes the
@@ -101,6 +125,10 @@ class SimDesktop final : public platform::UserControls, public platform::Pointer
   // Screen coordinates of a point of a window's client area.
   win::POINT ClientToScreen(win::HWND window, int x, int y) const;
   SimUserControlSurface* Surface(win::HWND window) const;
+  // The keyboard cues of a container's window (WM_UPDATEUISTATE, which
+  // Windows passes on to every child). A window starts with them hidden, as
+  // one opened with the mouse; Tab and Alt show them.
+  void ShowFocusCues(win::HWND container, bool shown);
   SimGdi& Gdi() const { return gdi_; }
 
  private:
@@ -110,6 +138,7 @@ class SimDesktop final : public platform::UserControls, public platform::Pointer
   SimGdi& gdi_;
   std::map<win::HWND, win::POINT> origins_;
   std::map<win::HWND, SimUserControlSurface*> surfaces_;
+  std::map<win::HWND, bool> cuesShown_;
   win::HWND next_ = 0x20000;
   win::POINT cursor_{0, 0};
 };

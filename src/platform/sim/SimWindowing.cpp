@@ -60,7 +60,17 @@ void SimFormWindow::Destroy() {
 void SimFormWindow::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;
-  Send(win::WM_ACTIVATE, win::MAKEWPARAM(active ? 1 : win::WA_INACTIVE, iconic_ ? 1 : 0), 0);
+  const auto handled =
+      Send(win::WM_ACTIVATE, win::MAKEWPARAM(active ? 1 : win::WA_INACTIVE, iconic_ ? 1 : 0), 0);
+  if (active) {
+    // The default processing gives an activated window that is not
+    // minimised the focus itself; no child of its gets it back.
+    if (!handled && !iconic_) owner_.SetFocus(handle_);
+  } else if (const win::HWND focus = owner_.GetFocus();
+             focus == handle_ || owner_.IsChild(handle_, focus)) {
+    // The focus goes with the activation, here to no window of ours.
+    owner_.SetFocus(0);
+  }
 }
 
 win::BOOL SimFormWindow::ShowWindow(int command) {
@@ -241,6 +251,29 @@ win::LRESULT SimWindowing::SendMessageA(win::HWND window, win::UINT message, win
   if (const auto result = form->Send(message, wParam, lParam)) return *result;
   defaultProcessed.push_back({window, message, wParam, lParam});
   return 0;
+}
+
+void SimWindowing::SetFocus(win::HWND window) {
+  if (window == focus_) return;
+  const win::HWND lost = focus_;
+  focus_ = window;
+  for (const auto& [handle, gained] : {std::pair{lost, false}, std::pair{window, true}}) {
+    if (handle == 0) continue;
+    if (SimFormWindow* form = Form(handle)) {
+      form->Send(gained ? win::WM_SETFOCUS : win::WM_KILLFOCUS, 0, 0);
+    } else if (focusMoved) {
+      focusMoved(handle, gained);
+    }
+  }
+}
+
+bool SimWindowing::IsChild(win::HWND parent, win::HWND window) {
+  for (int depth = 0; window != 0 && depth < 64; ++depth) {
+    const auto own = windows_.find(window);
+    window = own != windows_.end() ? own->second->parent() : parentOf ? parentOf(window) : 0;
+    if (window == parent && parent != 0) return true;
+  }
+  return false;
 }
 
 win::BOOL SimWindowing::ReleaseCapture() {

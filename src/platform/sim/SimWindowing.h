@@ -209,6 +209,14 @@ class SimWindowing final : public platform::Windowing {
   win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                             win::LPARAM lParam) override;
   win::BOOL ReleaseCapture() override;
+  win::HWND GetFocus() override { return focus_; }
+  // A form hears the focus through its procedure; other windows (the user
+  // controls' sites, which are not made here) through focusMoved.
+  void SetFocus(win::HWND window) override;
+  bool IsChild(win::HWND parent, win::HWND window) override;
+  std::function<void(win::HWND window, bool gained)> focusMoved;
+  // The parent of a window not made here (0: none known).
+  std::function<win::HWND(win::HWND window)> parentOf;
   int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                      win::HWND owner) override;
   win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
@@ -279,6 +287,7 @@ class SimWindowing final : public platform::Windowing {
   std::map<win::HWND, SimWindowBase*> windows_;
   std::vector<win::HWND> order_;  // creation order
   win::HWND capture_ = 0;
+  win::HWND focus_ = 0;
   win::HWND next_ = 0x10010;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/UserControlSurfaceBase.h"
 #include "platform/win32/Win32AccessKeys.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32DragDrop.h"
 #include "platform/win32/Win32MouseKeys.h"
 #include "platform/win32/Win32Ownership.h"
@@ -72,8 +73,14 @@ class Win32Surface final : public platform::UserControlSurfaceBase,
     windowClass.lpszClassName = kClassName;
     CreateBound(windowClass, 0, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, left, top,
                 width, height, H<HWND>(parent));
+    SetFocusCuesShown(WindowShowsFocusCues());
+    accessible_->query = [this]() -> std::optional<platform::AccessibleFacts> {
+      return Events() != nullptr ? Events()->OnAccessibleQuery() : std::nullopt;
+    };
   }
   ~Win32Surface() override {
+    // Objects that assistive technology still holds outlive the site.
+    accessible_->query = nullptr;
     // Revoked while the window is still there to revoke it from.
     AcceptDrops(false);
     DestroyNow();
@@ -204,8 +211,32 @@ class Win32Surface final : public platform::UserControlSurfaceBase,
       case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != Hwnd()) clickArmed_ = false;
         return false;
-      case WM_GETDLGCODE:
+      case WM_GETDLGCODE: {
+        // Enter and Escape come to the control, as Space does, rather than
+        // becoming the dialog manager's OK and Cancel.
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
         result = DLGC_WANTCHARS;
+        if (pending != nullptr && pending->message == WM_KEYDOWN &&
+            (pending->wParam == VK_RETURN || pending->wParam == VK_ESCAPE)) {
+          result |= DLGC_WANTMESSAGE;
+        }
+        return true;
+      }
+      case WM_UPDATEUISTATE:
+        result = ::DefWindowProcA(Hwnd(), message, wParam, lParam);
+        SetFocusCuesShown(WindowShowsFocusCues());
+        return true;
+      case WM_GETOBJECT: {
+        // Only assistive technology's request for the client object starts
+        // OLE; the system's other requests keep their default answers.
+        if (static_cast<LONG>(lParam) != OBJID_CLIENT || !ole_.Ensure()) return false;
+        const auto answer = AnswerGetObject(Hwnd(), wParam, lParam, accessible_);
+        if (!answer) return false;
+        result = *answer;
+        return true;
+      }
+      case kAccessibleDefaultAction:
+        if (events != nullptr) events->OnAccessibleDefaultAction();
         return true;
       case WM_KEYDOWN:
       case WM_KEYUP: {
@@ -225,6 +256,8 @@ class Win32Surface final : public platform::UserControlSurfaceBase,
         return keyAscii == 0;
       }
       case WM_SETFOCUS:
+        // The dialog manager shows the cues just before Tab moves the focus.
+        SetFocusCuesShown(WindowShowsFocusCues());
         if (events != nullptr) events->OnGotFocus();
         return true;
       case WM_KILLFOCUS:
@@ -233,6 +266,13 @@ class Win32Surface final : public platform::UserControlSurfaceBase,
       default:
         return false;
     }
+  }
+
+  // The top-level window's keyboard cues: the ones Tab, the arrows and Alt
+  // turn on there.
+  bool WindowShowsFocusCues() const {
+    const LRESULT state = ::SendMessageA(::GetAncestor(Hwnd(), GA_ROOT), WM_QUERYUISTATE, 0, 0);
+    return (state & UISF_HIDEFOCUS) == 0;
   }
 
   // Inside the window and its region.
@@ -249,6 +289,7 @@ class Win32Surface final : public platform::UserControlSurfaceBase,
   OleSession& ole_;
   bool clickArmed_ = false;
   DropRegistration drops_;
+  std::shared_ptr<AccessibleLink> accessible_ = std::make_shared<AccessibleLink>();
 };
 
 }  // namespace

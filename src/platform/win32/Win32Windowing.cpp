@@ -104,6 +104,10 @@ class FormWindow final : public Win32Window<platform::FormWindow>, private Windo
     CreateBound(windowClass, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, spec.caption.c_str(),
                 WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top,
                 spec.clientWidth, spec.clientHeight, nullptr);
+    // Focus rectangles stay hidden until the keyboard is used in the window,
+    // as in a dialog opened with the mouse.
+    ::SendMessageA(Hwnd(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+                   0);
   }
   // The window goes while the procedure it calls still lives.
   ~FormWindow() override { DestroyNow(); }
@@ -311,6 +315,14 @@ win::LRESULT Win32Windowing::SendMessageA(win::HWND window, win::UINT message, w
 }
 
 win::BOOL Win32Windowing::ReleaseCapture() { return ::ReleaseCapture(); }
+
+win::HWND Win32Windowing::GetFocus() { return reinterpret_cast<win::HWND>(::GetFocus()); }
+
+void Win32Windowing::SetFocus(win::HWND window) { ::SetFocus(H(window)); }
+
+bool Win32Windowing::IsChild(win::HWND parent, win::HWND window) {
+  return ::IsChild(H(parent), H(window)) != FALSE;
+}
 
 int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                                    win::HWND owner) {

@@ -23,6 +23,9 @@ class Win32Windowing final : public platform::Windowing {
   win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                             win::LPARAM lParam) override;
   win::BOOL ReleaseCapture() override;
+  win::HWND GetFocus() override;
+  void SetFocus(win::HWND window) override;
+  bool IsChild(win::HWND parent, win::HWND window) override;
   int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
                      win::HWND owner) override;
   win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;

@@ -24,6 +24,13 @@
 //                                until the time is up
 //   probe children               the class and text of each child window of the
 //                                program's window, one "class|text" a line
+//   probe accessible             what assistive technology gets from each child
+//                                window of the program's window
+//                                (AccessibleObjectFromWindow, OBJID_CLIENT):
+//                                "class|name|role|state|default action", the
+//                                role and state in hexadecimal
+//   probe press NAME             does the default action of the child whose
+//                                accessible object has that name
 //   probe processes NAME         the number of running processes of that
 //                                program file name
 //   probe pids NAME              their process ids, one a line
@@ -37,6 +44,7 @@
 //                                "running" when the time is up
 #include <windows.h>
 // These build on windows.h.
+#include <oleacc.h>
 #include <shlobj.h>
 #include <tlhelp32.h>
 
@@ -146,6 +154,74 @@ int Children() {
   if (window == nullptr) return 1;
   EnumChildWindows(window, ListClassAndText, 0);
   return 0;
+}
+
+std::string Narrow(BSTR text) {
+  if (text == nullptr) return "";
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
+  if (length > 1)
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), length, nullptr, nullptr);
+  SysFreeString(text);
+  return result;
+}
+
+// The child whose accessible name is pressName gets its default action done;
+// without one, every child is listed.
+struct AccessibleWalk {
+  const char* pressName = nullptr;
+  int pressed = 0;
+};
+
+BOOL CALLBACK VisitAccessible(HWND window, LPARAM context) {
+  auto* walk = reinterpret_cast<AccessibleWalk*>(context);
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&object)))) {
+    return TRUE;
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  object->get_accName(self, &name);
+  const std::string nameText = Narrow(name);
+  if (walk->pressName != nullptr) {
+    if (nameText == walk->pressName && SUCCEEDED(object->accDoDefaultAction(self))) {
+      ++walk->pressed;
+    }
+    object->Release();
+    return TRUE;
+  }
+  VARIANT role, state;
+  VariantInit(&role);
+  VariantInit(&state);
+  object->get_accRole(self, &role);
+  object->get_accState(self, &state);
+  BSTR action = nullptr;
+  object->get_accDefaultAction(self, &action);
+  char className[128] = "";
+  GetClassNameA(window, className, sizeof className);
+  std::printf("%s|%s|%lx|%lx|%s\n", className, nameText.c_str(),
+              role.vt == VT_I4 ? static_cast<unsigned long>(role.lVal) : 0UL,
+              state.vt == VT_I4 ? static_cast<unsigned long>(state.lVal) : 0UL,
+              Narrow(action).c_str());
+  VariantClear(&role);
+  VariantClear(&state);
+  object->Release();
+  return TRUE;
+}
+
+int Accessible(const char* pressName) {
+  HWND window = MainWindow();
+  if (window == nullptr) return 1;
+  CoInitialize(nullptr);
+  AccessibleWalk walk;
+  walk.pressName = pressName;
+  EnumChildWindows(window, VisitAccessible, reinterpret_cast<LPARAM>(&walk));
+  CoUninitialize();
+  return pressName == nullptr || walk.pressed == 1 ? 0 : 1;
 }
 
 int Cursor() {
@@ -371,6 +447,8 @@ int main(int argc, char** argv) {
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
   if (command == "toplevel") return EnumWindows(ListClassAndText, 1) ? 0 : 1;
   if (command == "children") return Children();
+  if (command == "accessible") return Accessible(nullptr);
+  if (command == "press" && argc > 2) return Accessible(argv[2]);
   if (command == "cursor") return Cursor();
   if (command == "watch" && argc > 2) return Watch(std::atoi(argv[2]));
   if (command == "processes" && argc > 2) return Processes(argv[2], false);

@@ -20,6 +20,7 @@ class SimBackend final : public Backend {
   platform::Timers& Timers() override { return platform_.timers; }
   platform::Pointer& Pointer() override { return platform_.desktop; }
   platform::UserControls& UserControls() override { return platform_.desktop; }
+  platform::Windowing& Windowing() override { return platform_.windowing; }
   win::HWND Window() override { return 0x100; }
   long GdiObjects() override { return platform_.gdi.LiveObjects() + platform_.gdi.LiveDCs(); }
   bool IsWine() const override { return false; }

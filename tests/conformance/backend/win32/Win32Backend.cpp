@@ -106,6 +106,7 @@ class Win32Backend final : public Backend {
   platform::Timers& Timers() override { return platform_.timers; }
   platform::Pointer& Pointer() override { return platform_.pointer; }
   platform::UserControls& UserControls() override { return platform_.userControls; }
+  platform::Windowing& Windowing() override { return platform_.windowing; }
   // One hidden window for the whole run: under Wine each top-level window
   // made and destroyed costs about two seconds.
   win::HWND Window() override {
