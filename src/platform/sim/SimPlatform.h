@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/sim/SimForeground.h"
 #include "platform/sim/SimGdi.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMouseParams.h"
@@ -45,6 +46,8 @@ struct SimPlatform {
   platform::Install<platform::Shell> useShell{shell};
   SimInput input;
   platform::Install<platform::Input> useInput{input};
+  SimForeground foreground;
+  platform::Install<platform::Foreground> useForeground{foreground};
   SimGdi gdi;
   platform::Install<platform::Gdi> useGdi{gdi};
   SimDesktop desktop{gdi};

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32Gdi.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
@@ -47,6 +48,8 @@ struct Win32Platform {
   platform::Install<platform::Shell> useShell{shell};
   Win32Input input;
   platform::Install<platform::Input> useInput{input};
+  Win32Foreground foreground;
+  platform::Install<platform::Foreground> useForeground{foreground};
   Win32Gdi gdi;
   platform::Install<platform::Gdi> useGdi{gdi};
   Win32Pointer pointer;
