@@ -36,6 +36,17 @@ void RemoveTrayIcon() {
   platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_DELETE, &TrayIconData);
 }
 
+void SetTrayTip(const std::string& tip) {
+  const win::NOTIFYICONDATAA tipped =
+      MakeTrayIconData(TrayIconData.hWnd, TrayIconData.hIcon, tip, TrayIconData.uCallbackMessage);
+  std::memcpy(TrayIconData.szTip, tipped.szTip, sizeof TrayIconData.szTip);
+  // Nothing to modify before the first add: that add brings the tip along.
+  if (TrayIconData.hWnd == 0) return;
+  win::NOTIFYICONDATAA change = TrayIconData;
+  change.uFlags = win::NIF_TIP;
+  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_MODIFY, &change);
+}
+
 void RestoreTrayIcon() {
   platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_ADD, &TrayIconData);
 }

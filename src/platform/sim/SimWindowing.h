@@ -209,8 +209,8 @@ class SimWindowing final : public platform::Windowing {
   win::LRESULT SendMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                             win::LPARAM lParam) override;
   win::BOOL ReleaseCapture() override;
-  int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
-                     win::HWND owner) override;
+  int TrackPopupMenu(const std::vector<std::string>& items, const std::vector<bool>& checked,
+                     win::UINT flags, win::HWND owner) override;
   win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
   win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
@@ -237,6 +237,7 @@ class SimWindowing final : public platform::Windowing {
     std::vector<std::string> items;
     win::UINT flags;
     win::HWND owner;
+    std::vector<bool> checked;
     bool operator==(const Popup&) const = default;
   };
   std::vector<Popup> popups;

@@ -2,6 +2,16 @@
 
 #include <cstddef>
 
+#include "platform/Ownership.h"
+
+namespace {
+// Read before <windows.h> defines macros of the same names.
+constexpr int kPortableXVirtualScreen = win::SM_XVIRTUALSCREEN;
+constexpr int kPortableCyVirtualScreen = win::SM_CYVIRTUALSCREEN;
+constexpr win::DWORD kPortableNearest = win::MONITOR_DEFAULTTONEAREST;
+constexpr win::DWORD kPortableHighLevel = win::SECURITY_MANDATORY_HIGH_RID;
+}  // namespace
+
 #include <windows.h>
 
 #include "platform/win32/Win32Ownership.h"
@@ -13,9 +23,10 @@ static_assert(sizeof(win::MONITORINFO) == sizeof(::MONITORINFO));
 static_assert(offsetof(win::MONITORINFO, rcMonitor) == offsetof(::MONITORINFO, rcMonitor));
 static_assert(offsetof(win::MONITORINFO, rcWork) == offsetof(::MONITORINFO, rcWork));
 static_assert(sizeof(win::RECT) == sizeof(::RECT));
-static_assert(win::SM_XVIRTUALSCREEN == SM_XVIRTUALSCREEN &&
-              win::SM_CYVIRTUALSCREEN == SM_CYVIRTUALSCREEN);
-static_assert(win::MONITOR_DEFAULTTONEAREST == MONITOR_DEFAULTTONEAREST);
+static_assert(kPortableXVirtualScreen == SM_XVIRTUALSCREEN &&
+              kPortableCyVirtualScreen == SM_CYVIRTUALSCREEN);
+static_assert(kPortableNearest == MONITOR_DEFAULTTONEAREST);
+static_assert(kPortableHighLevel == SECURITY_MANDATORY_HIGH_RID);
 
 HWND Native(win::HWND window) { return reinterpret_cast<HWND>(window); }
 
@@ -55,15 +66,9 @@ win::BOOL Win32Foreground::GetClipCursor(win::RECT* rect) {
 }
 
 int Win32Foreground::GetSystemMetrics(int index) {
-  switch (index) {
-    case win::SM_XVIRTUALSCREEN:
-    case win::SM_YVIRTUALSCREEN:
-    case win::SM_CXVIRTUALSCREEN:
-    case win::SM_CYVIRTUALSCREEN:
-      return ::GetSystemMetrics(index);
-    default:
-      return 0;
-  }
+  // The four virtual-screen metrics are consecutive.
+  if (index < kPortableXVirtualScreen || index > kPortableCyVirtualScreen) return 0;
+  return ::GetSystemMetrics(index);
 }
 
 win::DWORD Win32Foreground::GetWindowProcessId(win::HWND window) {
