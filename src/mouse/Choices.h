@@ -16,25 +16,25 @@ enum class Box : std::uint8_t { PrimaryButton, SideButton, WheelButton };
 enum class Program : std::uint8_t { None = 0, IExplorer = 1, FileManager = 2, Excel = 3 };
 
 struct Entry {
-  Box box;
   std::string_view text;
+  // The file handed to the shell, in double quotes of its own.
+  std::string_view programFile;
+  Box box;
   // The browser key a side button sends (its virtual-key code), 0 for none.
   std::uint8_t key;
   Program program;
-  // The file handed to the shell, in double quotes of its own.
-  std::string_view programFile;
 };
 
 // In the order the boxes list them.
 inline constexpr Entry kEntries[] = {
-    {Box::PrimaryButton, "Left Button", 0, Program::None, {}},
-    {Box::PrimaryButton, "Right Button", 0, Program::None, {}},
-    {Box::SideButton, "Backward", 0xA6, Program::None, {}},
-    {Box::SideButton, "Forward", 0xA7, Program::None, {}},
-    {Box::WheelButton, "No use", 0, Program::None, {}},
-    {Box::WheelButton, "IExplorer", 0, Program::IExplorer, "\"iexplore.exe\""},
-    {Box::WheelButton, "File Manager", 0, Program::FileManager, "\"explorer.exe\""},
-    {Box::WheelButton, "Excel", 0, Program::Excel, "\"excel.exe\""},
+    {"Left Button", {}, Box::PrimaryButton, 0, Program::None},
+    {"Right Button", {}, Box::PrimaryButton, 0, Program::None},
+    {"Backward", {}, Box::SideButton, 0xA6, Program::None},
+    {"Forward", {}, Box::SideButton, 0xA7, Program::None},
+    {"No use", {}, Box::WheelButton, 0, Program::None},
+    {"IExplorer", "\"iexplore.exe\"", Box::WheelButton, 0, Program::IExplorer},
+    {"File Manager", "\"explorer.exe\"", Box::WheelButton, 0, Program::FileManager},
+    {"Excel", "\"excel.exe\"", Box::WheelButton, 0, Program::Excel},
 };
 
 // The entry of box with exactly this text, or null.
