@@ -205,7 +205,7 @@ TEST_F(RemapContext, AReleaseFollowsItsPressWhateverCameToTheFrontMeanwhile) {
   }
 }
 
-TEST_F(RemapContext, ATokenIsOpenedOncePerProcessThatComesToTheFront) {
+TEST_F(RemapContext, TheDesktopIsAskedAtPressesOnlyAndATokenOncePerProcessInFront) {
   const win::HWND admin = InFront({100, 100, 900, 700}, "Installer", kAdmin);
   Desktop().SetIntegrityLevel(kAdmin, win::SECURITY_MANDATORY_HIGH_RID);
   const win::HWND other = InFront({100, 100, 900, 700}, "Notepad", 5000);
@@ -218,13 +218,20 @@ TEST_F(RemapContext, ATokenIsOpenedOncePerProcessThatComesToTheFront) {
   EXPECT_EQ(Desktop().levelQueries[5000], 1);
   EXPECT_EQ(Desktop().levelQueries[Desktop().currentProcess], 1) << "our own level, once";
 
-  // Pointer moves and wheel turns never ask the desktop.
-  Desktop().levelQueries.clear();
+  // Pointer moves, wheel turns and the other buttons never ask the desktop.
+  Desktop().queries = 0;
   Desktop().foreground = admin;
-  for (const win::UINT message : {win::WM_MOUSEMOVE, win::WM_MOUSEWHEEL, win::WM_LBUTTONDOWN}) {
+  for (const win::UINT message : {win::WM_MOUSEMOVE, win::WM_MOUSEWHEEL, win::WM_LBUTTONDOWN,
+                                  win::WM_LBUTTONUP, win::WM_RBUTTONDOWN}) {
     world_.input.SendMouseEvent(message, 0, {7, 7});
   }
-  EXPECT_TRUE(Desktop().levelQueries.empty());
+  EXPECT_EQ(Desktop().queries, 0);
+  // Nor does a release whose press decided already.
+  world_.input.SendMouseEvent(win::WM_XBUTTONDOWN, kX1);
+  const int afterPress = Desktop().queries;
+  EXPECT_GT(afterPress, 0);
+  world_.input.SendMouseEvent(win::WM_XBUTTONUP, kX1);
+  EXPECT_EQ(Desktop().queries, afterPress);
 }
 
 TEST_F(RemapContext, TheTrayMenuPausesAndResumesWithoutStoringAnything) {

@@ -30,16 +30,19 @@ SimForeground::SimForeground() {
 }
 
 std::string SimForeground::GetClassNameA(win::HWND window) {
+  ++queries;
   const auto found = windows.find(window);
   return found == windows.end() ? std::string() : found->second.className;
 }
 
 win::BOOL SimForeground::IsZoomed(win::HWND window) {
+  ++queries;
   const auto found = windows.find(window);
   return found != windows.end() && found->second.zoomed ? win::TRUE : win::FALSE;
 }
 
 win::BOOL SimForeground::GetWindowRect(win::HWND window, win::RECT* rect) {
+  ++queries;
   const auto found = windows.find(window);
   if (found == windows.end() || rect == nullptr) return win::FALSE;
   *rect = found->second.rect;
@@ -47,6 +50,7 @@ win::BOOL SimForeground::GetWindowRect(win::HWND window, win::RECT* rect) {
 }
 
 win::HMONITOR SimForeground::MonitorFromWindow(win::HWND window, win::DWORD flags) {
+  ++queries;
   const auto found = windows.find(window);
   if (found == windows.end() || monitors.empty()) return 0;
   const win::RECT& rect = found->second.rect;
@@ -63,6 +67,7 @@ win::HMONITOR SimForeground::MonitorFromWindow(win::HWND window, win::DWORD flag
 }
 
 win::BOOL SimForeground::GetMonitorInfoA(win::HMONITOR monitor, win::MONITORINFO* info) {
+  ++queries;
   if (info == nullptr || info->cbSize != sizeof(win::MONITORINFO)) return win::FALSE;
   for (const SimMonitor& m : monitors) {
     if (m.handle != monitor) continue;
@@ -84,12 +89,14 @@ win::RECT SimForeground::VirtualScreen() const {
 }
 
 win::BOOL SimForeground::GetClipCursor(win::RECT* rect) {
+  ++queries;
   if (rect == nullptr) return win::FALSE;
   *rect = clip_.value_or(VirtualScreen());
   return win::TRUE;
 }
 
 int SimForeground::GetSystemMetrics(int index) {
+  ++queries;
   const win::RECT all = VirtualScreen();
   switch (index) {
     case win::SM_XVIRTUALSCREEN:
@@ -106,11 +113,13 @@ int SimForeground::GetSystemMetrics(int index) {
 }
 
 win::DWORD SimForeground::GetWindowProcessId(win::HWND window) {
+  ++queries;
   const auto found = windows.find(window);
   return found == windows.end() ? 0 : found->second.processId;
 }
 
 std::optional<win::DWORD> SimForeground::ProcessIntegrityLevel(win::DWORD processId) {
+  ++queries;
   ++levelQueries[processId];
   const auto found = levels_.find(processId);
   // A process that is gone cannot be opened either.

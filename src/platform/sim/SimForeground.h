@@ -32,8 +32,14 @@ class SimForeground final : public platform::Foreground {
  public:
   SimForeground();
 
-  win::HWND GetForegroundWindow() override { return foreground; }
-  win::HWND GetShellWindow() override { return shellWindow; }
+  win::HWND GetForegroundWindow() override {
+    ++queries;
+    return foreground;
+  }
+  win::HWND GetShellWindow() override {
+    ++queries;
+    return shellWindow;
+  }
   std::string GetClassNameA(win::HWND window) override;
   win::BOOL IsZoomed(win::HWND window) override;
   win::BOOL GetWindowRect(win::HWND window, win::RECT* rect) override;
@@ -42,7 +48,10 @@ class SimForeground final : public platform::Foreground {
   win::BOOL GetClipCursor(win::RECT* rect) override;
   int GetSystemMetrics(int index) override;
   win::DWORD GetWindowProcessId(win::HWND window) override;
-  win::DWORD GetCurrentProcessId() override { return currentProcess; }
+  win::DWORD GetCurrentProcessId() override {
+    ++queries;
+    return currentProcess;
+  }
   std::optional<win::DWORD> ProcessIntegrityLevel(win::DWORD processId) override;
 
   // A monitor more; its work area is the monitor less a bottom taskbar of
@@ -65,7 +74,9 @@ class SimForeground final : public platform::Foreground {
   win::DWORD shellProcess = 1200;
   std::map<win::HWND, SimTopWindow> windows;
   std::vector<SimMonitor> monitors;
-  // ProcessIntegrityLevel calls, per process.
+  // Calls of the service's operations, and ProcessIntegrityLevel's per
+  // process.
+  int queries = 0;
   std::map<win::DWORD, int> levelQueries;
 
  private:
