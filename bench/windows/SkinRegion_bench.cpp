@@ -13,9 +13,9 @@
 #include "platform/win32/Win32Platform.h"
 #include "shell/mod_Outline.h"
 #include "support/OutlineReference.h"
+#include "support/PictureFiles.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/Pictures.h"
-#include "ui/BitmapFile.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
   const std::string path = argc > 1 ? argv[1] : KV_SOURCE_DIR "/src/ui/assets/mask.bmp";
   toolkit::PictureBox box(0, 0, 1, 1);
   try {
-    box.SetPicture(toolkit::PictureOf(ui::DecodeBitmapFile(ui::ReadFileBytes(path))));
+    box.SetPicture(toolkit::PictureOf(
+        testing_support::DecodeBitmapFile(testing_support::ReadFileBytes(path))));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "cannot read the mask %s: %s\n", path.c_str(), error.what());
     return 2;

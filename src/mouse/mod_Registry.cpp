@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/DebugLog.h"
 #include "platform/Ownership.h"
 #include "platform/Services.h"
 #include "platform/Text.h"
@@ -41,7 +42,10 @@ std::string ReadMouseValue(std::string_view name) {
 }
 
 void WriteMouseValue(std::string_view name, std::string_view text) {
-  SetRegString(win::HKEY_CURRENT_USER, kMouseKey, std::string(name), text);
+  if (SetRegString(win::HKEY_CURRENT_USER, kMouseKey, std::string(name), text) !=
+      win::ERROR_SUCCESS) {
+    platform::DebugLine("the setting " + std::string(name) + " could not be stored");
+  }
 }
 
 std::int32_t SetRegString(win::HKEY root, const std::string& subKey, const std::string& name,

@@ -69,20 +69,29 @@ std::int32_t DwordOf(const std::string& data) {
   return static_cast<std::int32_t>(bits);
 }
 
-bool ReadKeyContents(win::HKEY root, const std::string& subKey, bool withSubKeys,
-                     KeyContents* contents) {
+win::LSTATUS ReadKeyContents(win::HKEY root, const std::string& subKey, bool withSubKeys,
+                             KeyContents* contents) {
   platform::UniqueKey key;
-  if (!OpenPlain(root, subKey, &key)) return false;
+  if (const win::LSTATUS opened = OpenPlain(root, subKey, &key); opened != win::ERROR_SUCCESS) {
+    return opened;
+  }
+  // A failed enumeration of the values still lists the sub-keys: the caller
+  // reads as much as it can and hears of the first failure.
   EnumeratedValue found;
-  for (win::DWORD index = 0; EnumValue(key.get(), index, &found) == win::ERROR_SUCCESS; ++index) {
+  win::LSTATUS status = win::ERROR_SUCCESS;
+  for (win::DWORD index = 0; (status = EnumValue(key.get(), index, &found)) == win::ERROR_SUCCESS;
+       ++index) {
     contents->values.push_back(std::move(found));
   }
+  const win::LSTATUS values = status == win::ERROR_NO_MORE_ITEMS ? win::ERROR_SUCCESS : status;
+  if (!withSubKeys) return values;
   std::string name;
-  for (win::DWORD index = 0;
-       withSubKeys && EnumKeyName(key.get(), index, &name) == win::ERROR_SUCCESS; ++index) {
+  for (win::DWORD index = 0; (status = EnumKeyName(key.get(), index, &name)) == win::ERROR_SUCCESS;
+       ++index) {
     contents->subKeys.push_back(name);
   }
-  return true;
+  if (values != win::ERROR_SUCCESS) return values;
+  return status == win::ERROR_NO_MORE_ITEMS ? win::ERROR_SUCCESS : status;
 }
 
 }  // namespace registry
@@ -97,7 +106,7 @@ std::int32_t clsRegistryAccess::EnumKeys(const std::string& sPath, std::vector<s
   const RegPath path = SplitRegPath(sPath);
   keys.clear();
   UniqueKey key;
-  if (!OpenPlain(path.root, path.subKey, &key)) return -1;
+  if (OpenPlain(path.root, path.subKey, &key) != win::ERROR_SUCCESS) return -1;
   std::string name;
   // Past the last key comes ERROR_NO_MORE_ITEMS; any other failure would
   // repeat for every further index, so it ends the list as well.
@@ -110,7 +119,7 @@ std::int32_t clsRegistryAccess::EnumKeys(const std::string& sPath, std::vector<s
 bool clsRegistryAccess::HaveSubkey(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenPlain(path.root, path.subKey, &key)) return false;
+  if (OpenPlain(path.root, path.subKey, &key) != win::ERROR_SUCCESS) return false;
   std::string name;
   return EnumKeyName(key.get(), 0, &name) != win::ERROR_NO_MORE_ITEMS;
 }
@@ -121,7 +130,7 @@ std::int32_t clsRegistryAccess::EnumValues(const std::string& sPath,
                                            std::int32_t OnlyType) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenPlain(path.root, path.subKey, &key)) return -1;
+  if (OpenPlain(path.root, path.subKey, &key) != win::ERROR_SUCCESS) return -1;
   names.clear();
   values.clear();
   EnumeratedValue found;

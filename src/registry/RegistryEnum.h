@@ -34,8 +34,10 @@ struct KeyContents {
 };
 
 // A key's contents through one handle, the sub-key names only when asked
-// for; false (and nothing read) when the key cannot be opened.
-bool ReadKeyContents(win::HKEY root, const std::string& subKey, bool withSubKeys,
-                     KeyContents* contents);
+// for. Answers the open's status when the key cannot be opened (nothing
+// read), or the first status that ended an enumeration before its last item
+// (what was read stays).
+[[nodiscard]] win::LSTATUS ReadKeyContents(win::HKEY root, const std::string& subKey,
+                                           bool withSubKeys, KeyContents* contents);
 
 }  // namespace registry

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "registry/RegistryEnum.h"
+#include "registry/RegistryOpen.h"
 #include "registry/RegistryPath.h"
 #include "registry/RegistryText.h"
 #include "registry/ScriptFile.h"
@@ -27,6 +28,22 @@ std::string Hex8(std::uint32_t value) {
   std::string text(8, '0');
   for (int i = 7; i >= 0; --i, value >>= 4) text[static_cast<std::size_t>(i)] = kDigits[value & 15];
   return text;
+}
+
+// Whether the line written for a value brings back less than is stored: a
+// text's line ends at its first NUL, and a number's line holds four bytes.
+bool LineLosesData(const EnumeratedValue& value) {
+  switch (value.type) {
+    case win::REG_SZ: {
+      const std::size_t end = value.data.find('\0');
+      return end != std::string::npos &&
+             value.data.find_first_not_of('\0', end) != std::string::npos;
+    }
+    case win::REG_DWORD:
+      return value.data.size() != 4;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -62,9 +79,13 @@ bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, registry::Scri
   }
 
   // One enumeration serves the default value, the three groups of values
-  // and the sub-keys; the key is open only while it is read.
+  // and the sub-keys; the key is open only while it is read. A key that is
+  // not there (or went while it was read) has no lines; one that could not
+  // be read whole makes the export incomplete.
   KeyContents contents;
-  ReadKeyContents(registry::RootKeyOf(path), registry::SubKeyOf(path), IncludeSubkeys, &contents);
+  const win::LSTATUS read = ReadKeyContents(registry::RootKeyOf(path), registry::SubKeyOf(path),
+                                            IncludeSubkeys, &contents);
+  if (read != win::ERROR_SUCCESS && !registry::IsVanished(read)) *complete = false;
   const auto ofType = [&](win::DWORD type) {
     std::vector<const EnumeratedValue*> entries;
     for (const EnumeratedValue& value : contents.values) {
@@ -89,14 +110,18 @@ bool clsRegistryAccess::ExportKeyToFile(const std::string& sPath, registry::Scri
     const std::string text = TextOf(dflt->data);
     if (FitsOnOneLine(text)) {
       block += "@=\"" + text + "\"\r\n";
+      if (dflt->type == win::REG_SZ && LineLosesData(*dflt)) *complete = false;
     } else if (!hasDefault(binaries) && !hasDefault(numbers)) {
       *complete = false;  // no other line carries it
     }
   }
   // A value whose line could not read back is left out, and the export is
-  // then incomplete.
+  // then incomplete; so it is when the line brings back less than is stored.
   const auto writable = [&](const EnumeratedValue& value, std::string_view text) {
-    if (NameReadsBack(value.name) && FitsOnOneLine(text)) return true;
+    if (NameReadsBack(value.name) && FitsOnOneLine(text)) {
+      if (LineLosesData(value)) *complete = false;
+      return true;
+    }
     *complete = false;
     return false;
   };

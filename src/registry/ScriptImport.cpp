@@ -146,7 +146,9 @@ class ScriptImport {
     // The key exists after its header, so an exported key without values
     // comes back too; the block's values are written through this one handle.
     UniqueKey key;
-    if (!registry::OpenCreating(root, registry::SubKeyOf(target), &key)) return SkipBlock();
+    if (registry::OpenCreating(root, registry::SubKeyOf(target), &key) != win::ERROR_SUCCESS) {
+      return SkipBlock();
+    }
     while (next_ < lines_.size()) {
       const std::string_view line = TrimLine(lines_[next_]);
       if (!line.empty() && line.front() == '[') break;

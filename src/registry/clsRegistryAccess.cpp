@@ -48,13 +48,13 @@ bool QueryAll(HKEY key, const std::string& name, std::string* data) {
 HKEY clsRegistryAccess::CreateKey(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  return OpenCreating(path.root, path.subKey, &key) ? key.get() : 0;
+  return OpenCreating(path.root, path.subKey, &key) == win::ERROR_SUCCESS ? key.get() : 0;
 }
 
 HKEY clsRegistryAccess::KillKey(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_ALL_ACCESS, &key)) return 0;
+  if (OpenEx(path.root, path.subKey, win::KEY_ALL_ACCESS, &key) != win::ERROR_SUCCESS) return 0;
   // The key deletes itself; it refuses while it has sub-keys, and then the
   // caller must hear that nothing was deleted.
   if (Registry().RegDeleteKeyA(key.get(), "") != win::ERROR_SUCCESS) return 0;
@@ -64,7 +64,7 @@ HKEY clsRegistryAccess::KillKey(const std::string& sPath) {
 bool clsRegistryAccess::KeyExists(const std::string& sPath) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  return OpenEx(path.root, path.subKey, win::KEY_ALL_ACCESS, &key);
+  return OpenEx(path.root, path.subKey, win::KEY_ALL_ACCESS, &key) == win::ERROR_SUCCESS;
 }
 
 bool clsRegistryAccess::EnsureKey(const std::string& sPath) {
@@ -79,7 +79,7 @@ HKEY clsRegistryAccess::WriteValue(const std::string& sPath, const std::string& 
   if (!EnsureKey(sPath)) return 0;
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_WRITE, &key)) return 0;
+  if (OpenEx(path.root, path.subKey, win::KEY_WRITE, &key) != win::ERROR_SUCCESS) return 0;
   const LSTATUS status = Registry().RegSetValueExA(key.get(), name.c_str(), 0, type, data, size);
   return status == win::ERROR_SUCCESS ? key.get() : 0;
 }
@@ -95,7 +95,8 @@ bool clsRegistryAccess::ReadData(const std::string& sPath, const std::string& sN
                                  std::string* data) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  return OpenEx(path.root, path.subKey, win::KEY_READ, &key) && QueryAll(key.get(), sName, data);
+  return OpenEx(path.root, path.subKey, win::KEY_READ, &key) == win::ERROR_SUCCESS &&
+         QueryAll(key.get(), sName, data);
 }
 
 std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::string& sName,
@@ -118,7 +119,7 @@ std::int32_t clsRegistryAccess::ReadDWORD(const std::string& sPath, const std::s
                                           std::int32_t lDefault) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return lDefault;
+  if (OpenEx(path.root, path.subKey, win::KEY_READ, &key) != win::ERROR_SUCCESS) return lDefault;
   // Shorter data fills only the low-order bytes; longer data does not fit and
   // gives the default.
   std::array<win::BYTE, 4> bytes = {0, 0, 0, 0};
@@ -150,7 +151,7 @@ std::string clsRegistryAccess::ReadBinary(const std::string& sPath, const std::s
 HKEY clsRegistryAccess::KillValue(const std::string& sPath, const std::string& sName) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_WRITE, &key)) return 0;
+  if (OpenEx(path.root, path.subKey, win::KEY_WRITE, &key) != win::ERROR_SUCCESS) return 0;
   Registry().RegDeleteValueA(key.get(), sName.c_str());  // a missing value is no failure here
   return key.get();
 }
@@ -158,7 +159,7 @@ HKEY clsRegistryAccess::KillValue(const std::string& sPath, const std::string& s
 bool clsRegistryAccess::ValueExists(const std::string& sPath, const std::string& sName) {
   const RegPath path = SplitRegPath(sPath);
   UniqueKey key;
-  if (!OpenEx(path.root, path.subKey, win::KEY_READ, &key)) return false;
+  if (OpenEx(path.root, path.subKey, win::KEY_READ, &key) != win::ERROR_SUCCESS) return false;
   DWORD size = 1;
   return Registry().RegQueryValueExA(key.get(), sName.c_str(), nullptr, nullptr, &size) ==
          win::ERROR_SUCCESS;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/DebugLog.h"
 #include "platform/Input.h"
 #include "platform/Pointer.h"
 #include "platform/Process.h"
@@ -38,6 +39,8 @@ void clsMouseEvents::HookMouseEvents(remap::RemapEngine& engine, win::HWND windo
   window_ = window;
   modHooking::hMouseHook = SetHook();
   installed_ = modHooking::hMouseHook != 0;
+  // The watchdog tries again at its next tick.
+  if (!installed_) platform::DebugLine("the mouse hook was refused: the buttons are not remapped");
   sawEvent_ = false;
   watchdog_.Restart(LookNow());
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/DebugLog.h"
 #include "platform/Services.h"
 #include "platform/Windowing.h"
 
@@ -29,11 +30,13 @@ win::NOTIFYICONDATAA MakeTrayIconData(win::HWND window, win::HICON icon, const s
 void AddTrayIcon(win::HWND window, win::HICON icon, const std::string& tip,
                  win::UINT callbackMessage) {
   TrayIconData = MakeTrayIconData(window, icon, tip, callbackMessage);
-  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_ADD, &TrayIconData);
+  RestoreTrayIcon();
 }
 
 void RemoveTrayIcon() {
-  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_DELETE, &TrayIconData);
+  // Removing an icon that is not there (the window was shown all along) is
+  // no failure.
+  (void)platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_DELETE, &TrayIconData);
 }
 
 void SetTrayTip(const std::string& tip) {
@@ -48,7 +51,11 @@ void SetTrayTip(const std::string& tip) {
 }
 
 void RestoreTrayIcon() {
-  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_ADD, &TrayIconData);
+  // The window is hidden by now: without its icon the program cannot be reached.
+  if (platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_ADD, &TrayIconData) ==
+      win::FALSE) {
+    platform::DebugLine("the notification icon could not be added");
+  }
 }
 
 TrayAction DecodeTrayNotification(bool windowIsNormal, int mouseMessage) {

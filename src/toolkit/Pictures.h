@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/Picture.h"
-#include "ui/BitmapFile.h"
+#include "ui/Dib.h"
 
 namespace toolkit {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/PictureFiles.h"
 #include "ui/Assets.h"
-#include "ui/BitmapFile.h"
 
 #include <windows.h>
 
@@ -40,8 +40,8 @@ class Resources : public ::testing::Test {
 };
 
 ui::Image ShippedBitmap(const ua::Asset& asset) {
-  return ui::DecodeBitmapFile(
-      ui::ReadFileBytes(std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file));
+  return testing_support::DecodeBitmapFile(testing_support::ReadFileBytes(
+      std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file));
 }
 
 TEST_F(Resources, EveryBitmapLoadsByNameWithTheShippedPixels) {
@@ -181,7 +181,7 @@ ImageFacts ReadImage(const std::vector<std::uint8_t>& file) {
 }
 
 TEST(ProgramImage, ShellAndOleLoadAtTheirFirstUseAndTheImageMapsPageByPage) {
-  const std::vector<std::uint8_t> file = ui::ReadFileBytes(KV_PROGRAM);
+  const std::vector<std::uint8_t> file = testing_support::ReadFileBytes(KV_PROGRAM);
   const ImageFacts facts = ReadImage(file);
   const auto imported = [&](const std::string& dll) {
     return std::count(facts.importedAtLoad.begin(), facts.importedAtLoad.end(), dll) != 0;

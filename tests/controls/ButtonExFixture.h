@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "controls/ButtonEx.h"
-#include "platform/Services.h"
+#include "platform/ServiceList.h"
 #include "platform/sim/SimGdi.h"
 #include "platform/sim/SimScreen.h"
 #include "platform/sim/SimTimers.h"
@@ -68,11 +68,9 @@ class ButtonExTest : public ::testing::Test {
   sim::SimScreen screen_;
   sim::SimTimers timers_;
   sim::SimDesktop desktop_{gdi_};
-  platform::Install<platform::Gdi> useGdi_{gdi_};
-  platform::Install<platform::Screen> useScreen_{screen_};
-  platform::Install<platform::Timers> useTimers_{timers_};
-  platform::Install<platform::Pointer> usePointer_{desktop_};
-  platform::Install<platform::UserControls> useUserControls_{desktop_};
+  platform::InstallSome<platform::Gdi, platform::Screen, platform::Timers, platform::Pointer,
+                        platform::UserControls>
+      use_{gdi_, screen_, timers_, desktop_, desktop_};
   sim::SimUserControlSurface* site_ = nullptr;
   std::unique_ptr<controls::ButtonEx> button_;
 };

@@ -2,7 +2,7 @@
 // region, sizes in twips, access keys and pointer, pictures and fonts.
 #include <gmock/gmock.h>
 
-#include "platform/Services.h"
+#include "platform/ServiceList.h"
 #include "platform/sim/SimGdi.h"
 #include "platform/sim/SimScreen.h"
 #include "platform/sim/SimUserControls.h"
@@ -24,8 +24,7 @@ class UserControlSite : public ::testing::Test {
   sim::SimGdi gdi_;
   sim::SimScreen screen_;
   sim::SimDesktop desktop_{gdi_};
-  platform::Install<platform::Gdi> useGdi_{gdi_};
-  platform::Install<platform::Screen> useScreen_{screen_};
+  platform::InstallSome<platform::Gdi, platform::Screen> use_{gdi_, screen_};
   std::unique_ptr<sim::SimUserControlSurface> site_;
 };
 

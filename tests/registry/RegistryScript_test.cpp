@@ -1,8 +1,12 @@
 // Export to and import from REGEDIT4 scripts, over the sim.
 #include <filesystem>
+#include <functional>
+#include <limits>
 
+#include "platform/Text.h"
 #include "registry/RegistryAccessFixture.h"
 #include "registry/clsRegistryAccess.h"
+#include "support/FaultyRegistry.h"
 #include "support/RegistryTree.h"
 #include "support/ScratchDir.h"
 
@@ -456,60 +460,70 @@ TEST_F(RegistryScriptTest, ItemsNoLineCanHoldAreLeftOutAndFailTheExport) {
   }
 }
 
-// The sim, except that after a number of opens every further open fails, as
-// when another program deletes the key while it is being exported.
-class VanishingRegistry final : public platform::Registry {
- public:
-  VanishingRegistry(platform::Registry& real, int opens) : real_(real), opensLeft_(opens) {}
-
-  win::LSTATUS RegOpenKeyA(win::HKEY key, const char* subKey, win::HKEY* result) override {
-    return Gone() ? win::ERROR_FILE_NOT_FOUND : real_.RegOpenKeyA(key, subKey, result);
+// An export answers 1 only when its file brings back everything it read:
+// a value whose line holds less than is stored, a key it may not open and
+// an enumeration cut short each give 0, while the lines written stay as they
+// would be; a key that is not there, or goes during the export, is no failure.
+TEST_F(RegistryScriptTest, AnExportThatCouldNotWriteEverythingAnswersZero) {
+  struct Case {
+    const char* what;
+    std::function<void(testing_support::FaultyRegistry&)> fault;
+    std::string name;
+    win::DWORD type;
+    std::string data;
+    std::int32_t result;
+    std::string lines;  // the file after its first two lines
+  };
+  const std::string header = "[HKEY_CURRENT_USER\\T]\r\n";
+  const std::string top = header + "\"ok\"=\"1\"\r\n";
+  const std::string sub = "[HKEY_CURRENT_USER\\T\\Sub]\r\n";
+  const std::string below = sub + "\r\n";
+  const auto none = [](testing_support::FaultyRegistry&) {};
+  const std::vector<Case> cases = {
+      {"a text that goes on after a NUL", none, "s", win::REG_SZ,
+       std::string("visible\0hidden part\0", 21), 0, top + "\"s\"=\"visible\"\r\n\r\n" + below},
+      {"a text with NULs only after its end", none, "s", win::REG_SZ, std::string("end\0\0", 5), 1,
+       top + "\"s\"=\"end\"\r\n\r\n" + below},
+      {"a default text that goes on after a NUL", none, "", win::REG_SZ, std::string("a\0b", 3), 0,
+       header + "@=\"a\"\r\n\"ok\"=\"1\"\r\n\r\n" + below},
+      {"a number of three bytes", none, "d", win::REG_DWORD, std::string("\x01\x02\x03", 3), 0,
+       top + "\"d\"=dword:00030201\r\n\r\n" + below},
+      {"a number of six bytes", none, "d", win::REG_DWORD, std::string("\x01\0\0\0\0\0", 6), 0,
+       top + "\"d\"=dword:00000000\r\n\r\n" + below},
+      {"a number of four bytes", none, "d", win::REG_DWORD, Dword(7), 1,
+       top + "\"d\"=dword:00000007\r\n\r\n" + below},
+      {"a sub-key that may not be opened",
+       [](testing_support::FaultyRegistry& faulty) { faulty.deniedSubKey = "T\\Sub"; }, "s",
+       win::REG_SZ, Sz("x"), 0, top + "\"s\"=\"x\"\r\n\r\n" + sub + "\r\n"},
+      {"values that fail part-way",
+       [](testing_support::FaultyRegistry& faulty) { faulty.valuesFailFrom = 1; }, "s", win::REG_SZ,
+       Sz("x"), 0, top + "\r\n" + sub + "\r\n"},
+      {"sub-keys that fail part-way",
+       [](testing_support::FaultyRegistry& faulty) { faulty.keysFailFrom = 0; }, "s", win::REG_SZ,
+       Sz("x"), 0, top + "\"s\"=\"x\"\r\n\r\n"},
+      {"a key deleted part-way",
+       [](testing_support::FaultyRegistry& faulty) {
+         faulty.valuesFailFrom = 1;
+         faulty.enumFailure = win::ERROR_KEY_DELETED;
+       },
+       "s", win::REG_SZ, Sz("x"), 1, top + "\r\n" + sub + "\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing_support::DeleteTree(sim_, win::HKEY_CURRENT_USER, "T");
+    Raw("T", "ok", win::REG_SZ, Sz("1"));
+    Raw("T", c.name, c.type, c.data);
+    ASSERT_NE(reg_.CreateKey("HKCU\\T\\Sub"), 0u);
+    testing_support::FaultyRegistry faulty(sim_);
+    c.fault(faulty);
+    const std::string file = dir_.File(std::to_string(&c - cases.data()) + ".reg");
+    {
+      platform::Install<platform::Registry> use(faulty);
+      EXPECT_EQ(reg_.ExportToReg("HKCU\\T", file, true), c.result);
+    }
+    EXPECT_EQ(ReadBytes(file), "REGEDIT4\r\n\r\n" + c.lines);
   }
-  win::LSTATUS RegOpenKeyExA(win::HKEY key, const char* subKey, win::DWORD options,
-                             win::REGSAM access, win::HKEY* result) override {
-    return Gone() ? win::ERROR_FILE_NOT_FOUND
-                  : real_.RegOpenKeyExA(key, subKey, options, access, result);
-  }
-  win::LSTATUS RegCreateKeyA(win::HKEY key, const char* subKey, win::HKEY* result) override {
-    return real_.RegCreateKeyA(key, subKey, result);
-  }
-  win::LSTATUS RegCreateKeyExA(win::HKEY key, const char* subKey, win::DWORD reserved,
-                               const char* keyClass, win::DWORD options, win::REGSAM access,
-                               const win::SECURITY_ATTRIBUTES* security, win::HKEY* result,
-                               win::DWORD* disposition) override {
-    return real_.RegCreateKeyExA(key, subKey, reserved, keyClass, options, access, security, result,
-                                 disposition);
-  }
-  win::LSTATUS RegCloseKey(win::HKEY key) override { return real_.RegCloseKey(key); }
-  win::LSTATUS RegDeleteKeyA(win::HKEY key, const char* subKey) override {
-    return real_.RegDeleteKeyA(key, subKey);
-  }
-  win::LSTATUS RegDeleteValueA(win::HKEY key, const char* valueName) override {
-    return real_.RegDeleteValueA(key, valueName);
-  }
-  win::LSTATUS RegSetValueExA(win::HKEY key, const char* valueName, win::DWORD reserved,
-                              win::DWORD type, const win::BYTE* data, win::DWORD size) override {
-    return real_.RegSetValueExA(key, valueName, reserved, type, data, size);
-  }
-  win::LSTATUS RegQueryValueExA(win::HKEY key, const char* valueName, win::DWORD* type,
-                                win::BYTE* data, win::DWORD* size) override {
-    return real_.RegQueryValueExA(key, valueName, type, data, size);
-  }
-  win::LSTATUS RegEnumKeyExA(win::HKEY key, win::DWORD index, char* name,
-                             win::DWORD* nameLength) override {
-    return real_.RegEnumKeyExA(key, index, name, nameLength);
-  }
-  win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name, win::DWORD* nameLength,
-                             win::DWORD* type, win::BYTE* data, win::DWORD* dataSize) override {
-    return real_.RegEnumValueA(key, index, name, nameLength, type, data, dataSize);
-  }
-
- private:
-  bool Gone() { return opensLeft_-- <= 0; }
-
-  platform::Registry& real_;
-  int opensLeft_;
-};
+}
 
 TEST_F(RegistryScriptTest, AKeyThatVanishesDuringTheExportGivesFewerLinesNeverAnException) {
   Raw("T", "", win::REG_DWORD, Dword(7));
@@ -520,7 +534,8 @@ TEST_F(RegistryScriptTest, AKeyThatVanishesDuringTheExportGivesFewerLinesNeverAn
   for (int opens = 0; opens < 16; ++opens) {
     SCOPED_TRACE(opens);
     const std::string file = dir_.File("vanish" + std::to_string(opens) + ".reg");
-    VanishingRegistry vanishing(sim_, opens);
+    testing_support::FaultyRegistry vanishing(sim_);
+    vanishing.opensLeft = opens;
     std::int32_t result = -1;
     {
       platform::Install<platform::Registry> use(vanishing);

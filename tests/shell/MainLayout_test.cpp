@@ -6,17 +6,17 @@
 #include <functional>
 #include <string>
 
+#include "support/PictureFiles.h"
 #include "support/sim/ProgramFixture.h"
 #include "ui/Assets.h"
-#include "ui/BitmapFile.h"
 
 namespace {
 
 using testing_support::ProgramTest;
 
 ui::Image Asset(const ui::assets::Asset& asset) {
-  return ui::DecodeBitmapFile(
-      ui::ReadFileBytes(std::string(KV_SOURCE_DIR "/src/ui/assets/") + std::string(asset.file)));
+  return testing_support::DecodeBitmapFile(testing_support::ReadFileBytes(
+      std::string(KV_SOURCE_DIR "/src/ui/assets/") + std::string(asset.file)));
 }
 
 class MainLayout : public ProgramTest {

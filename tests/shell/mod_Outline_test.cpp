@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/PictureFiles.h"
 #include "ui/Assets.h"
-#include "ui/BitmapFile.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(ScanRuns, AnEmptyOrTooSmallPictureHasNoRuns) {
 }
 
 TEST(ScanRuns, TheShippedMaskGivesTheRoundedBody) {
-  const ui::Image mask = ui::DecodeBitmapFile(ui::ReadFileBytes(
+  const ui::Image mask = testing_support::DecodeBitmapFile(testing_support::ReadFileBytes(
       std::string(KV_SOURCE_DIR "/src/ui/assets/") + std::string(ui::assets::kSkinMask.file)));
   const auto runs = ScanRuns(mask.pixels, mask.width, mask.height, mask.At(0, 0));
   ASSERT_EQ(runs.size(), 528u);

@@ -9,8 +9,8 @@
 
 #include <unistd.h>
 
+#include "support/PictureFiles.h"
 #include "ui/Assets.h"
-#include "ui/BitmapFile.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ TEST(AssetGenerator, ReproducesTheCheckedInAssetsByteForByte) {
   EXPECT_EQ(table, names) << "every shipped file is named in the asset table, and only those";
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
-    EXPECT_TRUE(ui::ReadFileBytes(out / name) == ui::ReadFileBytes(shipped / name))
+    EXPECT_TRUE(testing_support::ReadFileBytes(out / name) ==
+                testing_support::ReadFileBytes(shipped / name))
         << "regenerate with: cmake --build --preset native --target assets";
   }
   fs::remove_all(out);

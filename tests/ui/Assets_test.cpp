@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "ui/BitmapFile.h"
+#include "support/PictureFiles.h"
 
 namespace {
 
@@ -29,9 +29,9 @@ std::filesystem::path AssetPath(const ua::Asset& asset) {
   return std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file;
 }
 std::vector<std::uint8_t> Bytes(const ua::Asset& asset) {
-  return ui::ReadFileBytes(AssetPath(asset));
+  return testing_support::ReadFileBytes(AssetPath(asset));
 }
-ui::Image Bitmap(const ua::Asset& asset) { return ui::DecodeBitmapFile(Bytes(asset)); }
+ui::Image Bitmap(const ua::Asset& asset) { return testing_support::DecodeBitmapFile(Bytes(asset)); }
 
 std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
@@ -94,7 +94,7 @@ TEST_F(Skin, SkinAndMaskAre600By550At16BitsBottomUpIn660056Bytes) {
     EXPECT_EQ(Le32(b, 34), 660'000u);
     EXPECT_EQ(b[660'054], 0);
     EXPECT_EQ(b[660'055], 0);
-    const ui::Image image = ui::DecodeBitmapFile(b);
+    const ui::Image image = testing_support::DecodeBitmapFile(b);
     EXPECT_EQ(image.width, ua::kSkinWidth);
     EXPECT_EQ(image.height, ua::kSkinHeight);
     EXPECT_FALSE(image.topDown);
@@ -267,8 +267,8 @@ TEST_F(Skin, PicturesMeetTheSkinAroundTheirControlWithoutASeam) {
 }
 
 TEST(Icon, HoldsA32And16PixelImageIn16Colours) {
-  const ui::IconFile icon = ui::DecodeIconFile(Bytes(ua::kAppIcon));
-  EXPECT_EQ(icon.kind, ui::IconKind::Icon);
+  const testing_support::IconFile icon = testing_support::DecodeIconFile(Bytes(ua::kAppIcon));
+  EXPECT_EQ(icon.kind, testing_support::IconKind::Icon);
   ASSERT_EQ(icon.images.size(), 2u);
   const std::set<std::uint32_t> vga = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                        0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
@@ -289,8 +289,8 @@ TEST(Icon, HoldsA32And16PixelImageIn16Colours) {
 }
 
 TEST(Cursor, IsA32PixelHandWithItsHotSpotAtTheFingertip) {
-  const ui::IconFile cursor = ui::DecodeIconFile(Bytes(ua::kHandCursor));
-  EXPECT_EQ(cursor.kind, ui::IconKind::Cursor);
+  const testing_support::IconFile cursor = testing_support::DecodeIconFile(Bytes(ua::kHandCursor));
+  EXPECT_EQ(cursor.kind, testing_support::IconKind::Cursor);
   ASSERT_EQ(cursor.images.size(), 1u);
   const ui::Image& hand = cursor.images[0];
   EXPECT_EQ(hand.width, 32);

@@ -1,9 +1,10 @@
 // Every platform service as a fresh sim, each installed for the lifetime of
 // this object: what tests and tools run the portable code over. A new
-// service joins here, next to its installation, and every user has it.
+// service joins the seam's list and here, and every user has it.
 #pragma once
 
-#include "platform/Services.h"
+#include "platform/ServiceList.h"
+#include "platform/sim/SimDebugLog.h"
 #include "platform/sim/SimForeground.h"
 #include "platform/sim/SimGdi.h"
 #include "platform/sim/SimInput.h"
@@ -26,38 +27,29 @@ struct SimPlatform {
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;
 
-  // Each service before its installation, which goes first and puts back
-  // whatever was installed before.
+  // The backends, each installed below and the previous one put back when
+  // this goes.
   SimRegistry registry;
-  platform::Install<platform::Registry> useRegistry{registry};
   SimMouseParams mouse;
-  platform::Install<platform::MouseParams> useMouse{mouse};
   SimScreen screen;
-  platform::Install<platform::Screen> useScreen{screen};
   SimTimers timers;
-  platform::Install<platform::Timers> useTimers{timers};
   SimWindowing windowing;
-  platform::Install<platform::Windowing> useWindowing{windowing};
   SimProcess process;
-  platform::Install<platform::Process> useProcess{process};
   SimResources resources;
-  platform::Install<platform::Resources> useResources{resources};
   SimShell shell;
-  platform::Install<platform::Shell> useShell{shell};
   SimInput input;
-  platform::Install<platform::Input> useInput{input};
   SimForeground foreground;
-  platform::Install<platform::Foreground> useForeground{foreground};
   SimGdi gdi;
-  platform::Install<platform::Gdi> useGdi{gdi};
   SimDesktop desktop{gdi};
-  platform::Install<platform::UserControls> useUserControls{desktop};
-  platform::Install<platform::Pointer> usePointer{desktop};
   SimSession session;
-  platform::Install<platform::Session> useSession{session};
-  // Last of the services: it waits for its threads before those they use go.
+  SimDebugLog debugLog;
+
+  platform::InstallServices<platform::AllServices> use{
+      registry, mouse,      screen, timers,  windowing, process, resources, shell,
+      input,    foreground, gdi,    desktop, desktop,   session, debugLog,  threads};
+  // Declared after the installation, so that it goes first: it waits for its
+  // threads while every service they use is still installed.
   SimThreads threads;
-  platform::Install<platform::Threads> useThreads{threads};
 };
 
 }  // namespace sim

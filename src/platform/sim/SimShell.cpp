@@ -16,7 +16,7 @@ win::BOOL SimShell::Shell_NotifyIconA(win::DWORD message, const win::NOTIFYICOND
   if (data != nullptr && data->cbSize >= win::NOTIFYICONDATAA_V1_SIZE) {
     const auto key = std::make_pair(data->hWnd, data->uID);
     const bool present = icons.count(key) != 0;
-    if (message == win::NIM_ADD && !present) {
+    if (message == win::NIM_ADD && !present && !refuseIcons) {
       icons[key] = std::string(data->szTip, strnlen(data->szTip, sizeof data->szTip));
       result = win::TRUE;
     } else if (message == win::NIM_MODIFY && present) {

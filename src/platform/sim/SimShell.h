@@ -38,6 +38,9 @@ class SimShell final : public platform::Shell {
                                const char* parameters, const char* directory,
                                int showCommand) override;
 
+  // Additions fail while this is set, as while the shell is not running or
+  // does not answer in time.
+  bool refuseIcons = false;
   // Icons present now, by (window, id), with their tips.
   std::map<std::pair<win::HWND, win::UINT>, std::string> icons;
   std::vector<SimNotifyCall> notifyCalls;

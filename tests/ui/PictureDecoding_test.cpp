@@ -1,6 +1,6 @@
 // The picture decoders over hand-made files: every supported layout decodes
 // to the same colours, and malformed input is rejected with a clear error.
-#include "ui/BitmapFile.h"
+#include "support/PictureFiles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -130,11 +130,11 @@ const Layout kLayouts[] = {
     {"16 bits 5-5-5 top-down", 16, false, true, {0x7C00, 0x03E0, 0x001F}},
 };
 
-TEST(BitmapFile, EveryLayoutDecodesToTheSameColoursTopRowFirst) {
+TEST(PictureDecoding, EveryLayoutDecodesToTheSameColoursTopRowFirst) {
   for (const Layout& l : kLayouts) {
     SCOPED_TRACE(l.name);
     const auto& picture = l.bits == 1 ? kTwoColours : kPicture;
-    const ui::Image image = ui::DecodeBitmapFile(MakeBitmap(l, picture));
+    const ui::Image image = testing_support::DecodeBitmapFile(MakeBitmap(l, picture));
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
     EXPECT_EQ(image.bitsPerPixel, l.bits);
@@ -144,21 +144,21 @@ TEST(BitmapFile, EveryLayoutDecodesToTheSameColoursTopRowFirst) {
   }
 }
 
-TEST(BitmapFile, NarrowChannelsWidenByRepeatingTheirBits) {
+TEST(PictureDecoding, NarrowChannelsWidenByRepeatingTheirBits) {
   // 5-5-5 levels 16, 8, 1 and the 6-bit green level 33 of 5-6-5.
   Layout l{"555", 16, false, false, {0x7C00, 0x03E0, 0x001F}};
   Bytes file = MakeBitmap(l, kPicture);
   const std::size_t bottomRow = 54;  // bottom-up: the file's first row is the picture's last
   Patch16(file, bottomRow, (16u << 10) | (8u << 5) | 1u);
-  EXPECT_EQ(ui::DecodeBitmapFile(file).At(0, 1), 0x08'42'84u);  // B 8, G 66, R 132
+  EXPECT_EQ(testing_support::DecodeBitmapFile(file).At(0, 1), 0x08'42'84u);  // B 8, G 66, R 132
 
   Layout l565{"565", 16, true, false, {0xF800, 0x07E0, 0x001F}};
   file = MakeBitmap(l565, kPicture);
   Patch16(file, 54 + 12, 33u << 5);
-  EXPECT_EQ(ui::DecodeBitmapFile(file).At(0, 1), 0x00'86'00u);  // 33 -> 134
+  EXPECT_EQ(testing_support::DecodeBitmapFile(file).At(0, 1), 0x00'86'00u);  // 33 -> 134
 }
 
-TEST(BitmapFile, AResourceDibIsTheFileWithoutItsFileHeader) {
+TEST(PictureDecoding, AResourceDibIsTheFileWithoutItsFileHeader) {
   const Bytes file = MakeBitmap(kLayouts[4], kPicture);
   const ui::Image image = ui::DecodeDib(std::span(file).subspan(14));
   EXPECT_EQ(image.pixels, kPicture);
@@ -202,9 +202,9 @@ Bytes MakeIcon(int type, int count, int hotspotX = 1, int hotspotY = 0) {
   return file;
 }
 
-TEST(BitmapFile, IconsAndCursorsCarryTheirMaskAndHotSpot) {
-  const ui::IconFile icon = ui::DecodeIconFile(MakeIcon(1, 2));
-  EXPECT_EQ(icon.kind, ui::IconKind::Icon);
+TEST(PictureDecoding, IconsAndCursorsCarryTheirMaskAndHotSpot) {
+  const testing_support::IconFile icon = testing_support::DecodeIconFile(MakeIcon(1, 2));
+  EXPECT_EQ(icon.kind, testing_support::IconKind::Icon);
   ASSERT_EQ(icon.images.size(), 2u);
   const ui::Image& image = icon.images[1];
   EXPECT_EQ(image.bitsPerPixel, 4);
@@ -212,8 +212,8 @@ TEST(BitmapFile, IconsAndCursorsCarryTheirMaskAndHotSpot) {
   EXPECT_EQ(image.transparent, (std::vector<std::uint8_t>{0, 1, 0, 0}));
   EXPECT_TRUE(image.IsTransparent(1, 0));
 
-  const ui::IconFile cursor = ui::DecodeIconFile(MakeIcon(2, 1, 1, 1));
-  EXPECT_EQ(cursor.kind, ui::IconKind::Cursor);
+  const testing_support::IconFile cursor = testing_support::DecodeIconFile(MakeIcon(2, 1, 1, 1));
+  EXPECT_EQ(cursor.kind, testing_support::IconKind::Cursor);
   EXPECT_EQ(cursor.images[0].hotspotX, 1);
   EXPECT_EQ(cursor.images[0].hotspotY, 1);
 }
@@ -239,7 +239,7 @@ Bytes Cut(Bytes b, std::size_t n) {
   return b;
 }
 
-TEST(BitmapFile, RejectsMalformedBitmapsWithAClearError) {
+TEST(PictureDecoding, RejectsMalformedBitmapsWithAClearError) {
   const Bad cases[] = {
       {"empty", [] { return Bytes{}; }, "truncated file header"},
       {"no signature", [] { return With16(Valid4(), 0, 'X' | ('M' << 8)); }, "no \"BM\" signature"},
@@ -288,12 +288,12 @@ TEST(BitmapFile, RejectsMalformedBitmapsWithAClearError) {
   };
   for (const Bad& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_THAT([&] { ui::DecodeBitmapFile(c.make()); },
+    EXPECT_THAT([&] { testing_support::DecodeBitmapFile(c.make()); },
                 ::testing::ThrowsMessage<ui::BitmapError>(HasSubstr(c.error)));
   }
 }
 
-TEST(BitmapFile, RejectsMalformedIconsWithAClearError) {
+TEST(PictureDecoding, RejectsMalformedIconsWithAClearError) {
   const std::size_t image = 6 + 16;  // the one image of a one-image file
   const Bad cases[] = {
       {"reserved word set", [] { return With16(MakeIcon(1, 1), 0, 1); }, "reserved word is not 0"},
@@ -339,7 +339,7 @@ TEST(BitmapFile, RejectsMalformedIconsWithAClearError) {
   };
   for (const Bad& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_THAT([&] { ui::DecodeIconFile(c.make()); },
+    EXPECT_THAT([&] { testing_support::DecodeIconFile(c.make()); },
                 ::testing::ThrowsMessage<ui::BitmapError>(HasSubstr(c.error)));
   }
 }
@@ -366,18 +366,18 @@ void DecodesOrRejects(const std::function<void(const Bytes&)>& decode, const Byt
   }
 }
 
-TEST(BitmapFile, TruncatedOrCorruptedInputNeverEscapesAsAnythingButBitmapError) {
+TEST(PictureDecoding, TruncatedOrCorruptedInputNeverEscapesAsAnythingButBitmapError) {
   for (const Layout& l : kLayouts) {
     SCOPED_TRACE(l.name);
-    DecodesOrRejects([](const Bytes& b) { ui::DecodeBitmapFile(b); },
+    DecodesOrRejects([](const Bytes& b) { testing_support::DecodeBitmapFile(b); },
                      MakeBitmap(l, l.bits == 1 ? kTwoColours : kPicture));
   }
-  DecodesOrRejects([](const Bytes& b) { ui::DecodeIconFile(b); }, MakeIcon(1, 2));
-  DecodesOrRejects([](const Bytes& b) { ui::DecodeIconFile(b); }, MakeIcon(2, 1));
+  DecodesOrRejects([](const Bytes& b) { testing_support::DecodeIconFile(b); }, MakeIcon(1, 2));
+  DecodesOrRejects([](const Bytes& b) { testing_support::DecodeIconFile(b); }, MakeIcon(2, 1));
 }
 
-TEST(BitmapFile, AMissingFileIsAnError) {
-  EXPECT_THROW(ui::ReadFileBytes("/nonexistent/picture.bmp"), ui::BitmapError);
+TEST(PictureDecoding, AMissingFileIsAnError) {
+  EXPECT_THROW(testing_support::ReadFileBytes("/nonexistent/picture.bmp"), ui::BitmapError);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-#include "ui/BitmapFile.h"
+#include "ui/Dib.h"
 
 #include <array>
 #include <bit>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace ui {
@@ -17,10 +15,6 @@ constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 
 constexpr std::uint32_t kBiRgb = 0;
 constexpr std::uint32_t kBiBitfields = 3;
-
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kIconDirSize = 6;
-constexpr std::size_t kIconEntrySize = 16;
 
 [[noreturn]] void Fail(const std::string& what) { throw BitmapError(what); }
 
@@ -70,58 +64,35 @@ std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
   return r | (g << 8) | (b << 16);
 }
 
-// One colour channel of a bit-field pixel, widened to 8 bits by repeating its
-// bits (so 5-bit 31 becomes 255 and 0 stays 0).
-struct Channel {
-  std::uint32_t mask = 0;
-  int shift = 0;
-  int bits = 0;
-  // The widened value of each channel value of up to 8 bits, worked out once
-  // rather than for every pixel.
-  std::array<std::uint8_t, 256> widened{};
-
-  static Channel From(std::uint32_t mask, const char* name) {
-    Channel c;
-    if (mask == 0) Fail(std::string("the ") + name + " colour mask is empty");
-    c.mask = mask;
-    c.shift = std::countr_zero(mask);
-    c.bits = std::popcount(mask);
-    if ((mask >> c.shift) != (std::uint32_t{0xFFFFFFFF} >> (32 - c.bits))) {
-      Fail(std::string("the ") + name + " colour mask is not one run of bits");
-    }
-    if (c.bits < 8) {
-      for (std::uint32_t v = 0; v < (std::uint32_t{1} << c.bits); ++v) {
-        std::uint32_t out = 0;
-        int filled = 0;
-        while (filled < 8) {
-          out = (out << c.bits) | v;
-          filled += c.bits;
-        }
-        c.widened[v] = static_cast<std::uint8_t>(out >> (filled - 8));
+DibChannel ChannelFrom(std::uint32_t mask, const char* name) {
+  DibChannel c;
+  if (mask == 0) Fail(std::string("the ") + name + " colour mask is empty");
+  c.mask = mask;
+  c.shift = std::countr_zero(mask);
+  c.bits = std::popcount(mask);
+  if ((mask >> c.shift) != (std::uint32_t{0xFFFFFFFF} >> (32 - c.bits))) {
+    Fail(std::string("the ") + name + " colour mask is not one run of bits");
+  }
+  if (c.bits < 8) {
+    for (std::uint32_t v = 0; v < (std::uint32_t{1} << c.bits); ++v) {
+      std::uint32_t out = 0;
+      int filled = 0;
+      while (filled < 8) {
+        out = (out << c.bits) | v;
+        filled += c.bits;
       }
+      c.widened[v] = static_cast<std::uint8_t>(out >> (filled - 8));
     }
-    return c;
   }
-  std::uint32_t Expand(std::uint32_t pixel) const {
-    const std::uint32_t v = (pixel & mask) >> shift;
-    return bits >= 8 ? v >> (bits - 8) : widened[v];
-  }
-};
+  return c;
+}
 
-struct DibLayout {
-  int width = 0;
-  int height = 0;  // rows of colour bits (for icons: half the header's height)
-  bool topDown = false;
-  int bitsPerPixel = 0;
-  std::vector<std::uint32_t> palette;
-  Channel red, green, blue;
-  std::size_t bitsOffset = 0;  // where the pixel rows start, from the header's start
-  std::size_t stride = 0;
-};
+}  // namespace
 
 // Reads the info header and everything up to the bits. The bits follow the
 // colour table directly, as in a resource; a file may place them elsewhere.
-DibLayout ReadDibHeader(const Reader& in, bool iconImage) {
+DibLayout ReadDibHeader(std::span<const std::uint8_t> bytes) {
+  const Reader in(bytes);
   DibLayout d;
   const std::uint32_t headerSize = in.U32(0, "bitmap header");
   std::int64_t width = 0;
@@ -170,12 +141,6 @@ DibLayout ReadDibHeader(const Reader& in, bool iconImage) {
          " (only uncompressed bitmaps are read)");
   }
 
-  if (iconImage) {
-    if (height <= 0 || height % 2 != 0) {
-      Fail("icon image height " + std::to_string(height) + " is not twice a positive height");
-    }
-    height /= 2;
-  }
   if (width <= 0) Fail("bitmap width " + std::to_string(width) + " is not positive");
   if (height == 0) Fail("bitmap height is 0");
   d.topDown = height < 0;
@@ -205,9 +170,9 @@ DibLayout ReadDibHeader(const Reader& in, bool iconImage) {
       for (std::size_t i = 0; i < 3; ++i) masks[i] = in.U32(at + 4 * i, "colour masks");
       if (headerSize < 52) offset += 12;
     }
-    d.red = Channel::From(masks[0], "red");
-    d.green = Channel::From(masks[1], "green");
-    d.blue = Channel::From(masks[2], "blue");
+    d.red = ChannelFrom(masks[0], "red");
+    d.green = ChannelFrom(masks[1], "green");
+    d.blue = ChannelFrom(masks[2], "blue");
   }
 
   std::size_t entries = 0;
@@ -235,7 +200,9 @@ DibLayout ReadDibHeader(const Reader& in, bool iconImage) {
   return d;
 }
 
-Image DecodeBits(const Reader& in, const DibLayout& d, std::size_t bitsOffset) {
+Image DecodeDibBits(std::span<const std::uint8_t> bytes, const DibLayout& d,
+                    std::size_t bitsOffset) {
+  const Reader in(bytes);
   const auto bits =
       in.Slice(bitsOffset, d.stride * static_cast<std::size_t>(d.height), "pixel data");
   Image image;
@@ -285,108 +252,9 @@ Image DecodeBits(const Reader& in, const DibLayout& d, std::size_t bitsOffset) {
   return image;
 }
 
-}  // namespace
-
 Image DecodeDib(std::span<const std::uint8_t> bytes) {
-  const Reader in(bytes);
-  const DibLayout d = ReadDibHeader(in, false);
-  return DecodeBits(in, d, d.bitsOffset);
-}
-
-Image DecodeBitmapFile(std::span<const std::uint8_t> bytes) {
-  const Reader in(bytes);
-  if (in.U8(0, "file header") != 'B' || in.U8(1, "file header") != 'M') {
-    Fail("not a bitmap file: no \"BM\" signature");
-  }
-  const std::uint32_t fileSize = in.U32(2, "file header");
-  const std::uint32_t bitsAt = in.U32(10, "file header");
-  if (fileSize > bytes.size()) {
-    Fail("truncated bitmap file: header says " + std::to_string(fileSize) + " bytes, has " +
-         std::to_string(bytes.size()));
-  }
-  const Reader dib(bytes.subspan(kFileHeaderSize));
-  const DibLayout d = ReadDibHeader(dib, false);
-  if (bitsAt < kFileHeaderSize + d.bitsOffset) {
-    Fail("pixel data offset " + std::to_string(bitsAt) + " lies inside the headers (they end at " +
-         std::to_string(kFileHeaderSize + d.bitsOffset) + ")");
-  }
-  return DecodeBits(dib, d, bitsAt - kFileHeaderSize);
-}
-
-Image DecodeIconImage(std::span<const std::uint8_t> bytes) {
-  static constexpr std::uint8_t kPng[] = {0x89, 'P', 'N', 'G'};
-  if (bytes.size() >= 4 && std::equal(std::begin(kPng), std::end(kPng), bytes.begin())) {
-    Fail("PNG-compressed icon images are not supported");
-  }
-  const Reader in(bytes);
-  const DibLayout d = ReadDibHeader(in, true);
-  Image image = DecodeBits(in, d, d.bitsOffset);
-  const std::size_t maskStride = ((static_cast<std::size_t>(d.width) + 31) / 32) * 4;
-  const std::size_t maskAt = d.bitsOffset + d.stride * static_cast<std::size_t>(d.height);
-  const auto mask = in.Slice(maskAt, maskStride * static_cast<std::size_t>(d.height), "AND mask");
-  image.transparent.resize(image.pixels.size());
-  for (int y = 0; y < d.height; ++y) {
-    const int stored = d.topDown ? y : d.height - 1 - y;
-    const auto row = mask.subspan(static_cast<std::size_t>(stored) * maskStride, maskStride);
-    for (int x = 0; x < d.width; ++x) {
-      const auto ux = static_cast<std::size_t>(x);
-      image.transparent[static_cast<std::size_t>(y) * static_cast<std::size_t>(d.width) + ux] =
-          static_cast<std::uint8_t>((row[ux / 8] >> (7 - ux % 8)) & 1);
-    }
-  }
-  return image;
-}
-
-IconFile DecodeIconFile(std::span<const std::uint8_t> bytes) {
-  const Reader in(bytes);
-  if (in.U16(0, "icon directory") != 0) Fail("not an icon file: reserved word is not 0");
-  const std::uint16_t type = in.U16(2, "icon directory");
-  if (type != 1 && type != 2) {
-    Fail("not an icon or cursor file: type " + std::to_string(type));
-  }
-  const std::size_t count = in.U16(4, "icon directory");
-  if (count == 0) Fail("icon file holds no image");
-  const std::size_t directoryEnd = kIconDirSize + count * kIconEntrySize;
-  in.Need(0, directoryEnd, "icon directory");
-
-  IconFile file;
-  file.kind = type == 1 ? IconKind::Icon : IconKind::Cursor;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t entry = kIconDirSize + i * kIconEntrySize;
-    const int width = in.U8(entry, "icon directory");
-    const int height = in.U8(entry + 1, "icon directory");
-    const std::uint32_t size = in.U32(entry + 8, "icon directory");
-    const std::uint32_t offset = in.U32(entry + 12, "icon directory");
-    if (offset < directoryEnd) {
-      Fail("icon image " + std::to_string(i) + " starts inside the directory");
-    }
-    Image image = DecodeIconImage(in.Slice(offset, size, "icon image"));
-    // A size byte of 0 stands for 256.
-    if (image.width != (width == 0 ? 256 : width) || image.height != (height == 0 ? 256 : height)) {
-      Fail("icon image " + std::to_string(i) + " is " + std::to_string(image.width) + " x " +
-           std::to_string(image.height) + " but its directory entry says " + std::to_string(width) +
-           " x " + std::to_string(height));
-    }
-    if (file.kind == IconKind::Cursor) {
-      image.hotspotX = in.U16(entry + 4, "icon directory");
-      image.hotspotY = in.U16(entry + 6, "icon directory");
-      if (image.hotspotX >= image.width || image.hotspotY >= image.height) {
-        Fail("cursor hot spot (" + std::to_string(image.hotspotX) + ", " +
-             std::to_string(image.hotspotY) + ") lies outside the image");
-      }
-    }
-    file.images.push_back(std::move(image));
-  }
-  return file;
-}
-
-std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream stream(path, std::ios::binary);
-  if (!stream) Fail("cannot open " + path.string());
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(stream)),
-                                  std::istreambuf_iterator<char>());
-  if (stream.bad()) Fail("cannot read " + path.string());
-  return bytes;
+  const DibLayout d = ReadDibHeader(bytes);
+  return DecodeDibBits(bytes, d, d.bitsOffset);
 }
 
 }  // namespace ui
