@@ -47,7 +47,8 @@ void SetTrayTip(const std::string& tip) {
   if (TrayIconData.hWnd == 0) return;
   win::NOTIFYICONDATAA change = TrayIconData;
   change.uFlags = win::NIF_TIP;
-  platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_MODIFY, &change);
+  // Fails harmlessly while no icon is shown.
+  (void)platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_MODIFY, &change);
 }
 
 void RestoreTrayIcon() {
