@@ -58,21 +58,23 @@ void SettingsPanel::Fill(const StoredChoices& stored) {
   c_.scrSpeed.SetValue(mod_Mouse::GetMouseSpeed());
   mod_Mouse::SetMouseAcceleration(false);
 
-  for (toolkit::ComboBox* box : {&c_.cmbLButton, &c_.cmbRButton}) {
-    box->AddItem(choice::kLeftButton);
-    box->AddItem(choice::kRightButton);
+  for (const choice::Entry& entry : choice::kEntries) {
+    switch (entry.box) {
+      case choice::Box::PrimaryButton:
+        c_.cmbLButton.AddItem(std::string(entry.text));
+        c_.cmbRButton.AddItem(std::string(entry.text));
+        break;
+      case choice::Box::SideButton:
+        c_.cmbXButton1.AddItem(std::string(entry.text));
+        c_.cmbXButton2.AddItem(std::string(entry.text));
+        break;
+      case choice::Box::WheelButton:
+        c_.cmbWButton.AddItem(std::string(entry.text));
+        break;
+    }
   }
-  c_.cmbLButton.SetText(mod_Mouse::GetButtonsSwapped() ? choice::kRightButton
-                                                       : choice::kLeftButton);
-
-  for (toolkit::ComboBox* box : {&c_.cmbXButton1, &c_.cmbXButton2}) {
-    box->AddItem(choice::kBackward);
-    box->AddItem(choice::kForward);
-  }
-  for (const char* entry :
-       {choice::kNoUse, choice::kIExplorer, choice::kFileManager, choice::kExcel}) {
-    c_.cmbWButton.AddItem(entry);
-  }
+  c_.cmbLButton.SetText(
+      std::string(mod_Mouse::GetButtonsSwapped() ? choice::kRightButton : choice::kLeftButton));
 
   // A bar that already shows the value runs no change handler, so a system
   // value beyond the bar's range would stay in force unseen: apply it then.
@@ -83,14 +85,15 @@ void SettingsPanel::Fill(const StoredChoices& stored) {
   wheelLines = ShowAndApply(c_.scrWheelScroll, std::clamp(wheelLines, 1, 20), wheelLines,
                             mod_Mouse::SetWheelLines);
 
+  // A stored text the table does not know falls back on the entry the box
+  // starts with: no action for the wheel, Back on 1 and Forward on 2.
   const std::string& wheel = stored.WheelButton;
-  const bool wheelHasAction =
-      wheel == choice::kIExplorer || wheel == choice::kFileManager || wheel == choice::kExcel;
-  c_.cmbWButton.SetText(wheelHasAction ? wheel : std::string(choice::kNoUse));
-  c_.cmbXButton1.SetText(stored.XButton1 == choice::kForward ? choice::kForward
-                                                             : choice::kBackward);
-  c_.cmbXButton2.SetText(stored.XButton2 == choice::kBackward ? choice::kBackward
-                                                              : choice::kForward);
+  c_.cmbWButton.SetText(
+      choice::WheelProgram(wheel) != choice::Program::None ? wheel : std::string(choice::kNoUse));
+  c_.cmbXButton1.SetText(
+      std::string(stored.XButton1 == choice::kForward ? choice::kForward : choice::kBackward));
+  c_.cmbXButton2.SetText(
+      std::string(stored.XButton2 == choice::kBackward ? choice::kBackward : choice::kForward));
 
   ShowAndApply(c_.scrWheelScroll, ScrollLinesFromStored(stored.ScrollLine), wheelLines,
                mod_Mouse::SetWheelLines);
@@ -108,7 +111,7 @@ int SettingsPanel::ShowAndApply(toolkit::ScrollBar& bar, int value, int systemVa
 
 void SettingsPanel::ApplyPrimaryButton() {
   const bool leftIsPrimary = c_.cmbLButton.Text() == choice::kLeftButton;
-  c_.cmbRButton.SetText(leftIsPrimary ? choice::kRightButton : choice::kLeftButton);
+  c_.cmbRButton.SetText(std::string(leftIsPrimary ? choice::kRightButton : choice::kLeftButton));
   mod_Mouse::SetButtonsSwapped(!leftIsPrimary);
   if (activated_()) message_("Left and Right buttons of mouse have been switched.");
 }

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "platform/DebugLog.h"
+#include "platform/Foreground.h"
 #include "platform/Gdi.h"
 #include "platform/Input.h"
 #include "platform/MouseParams.h"
@@ -30,7 +31,7 @@ struct ServiceList {};
 
 using AllServices =
     ServiceList<Registry, MouseParams, Screen, Timers, Windowing, Process, Resources, Shell, Input,
-                Gdi, Pointer, UserControls, Session, DebugLog, Threads>;
+                Foreground, Gdi, Pointer, UserControls, Session, DebugLog, Threads>;
 
 template <class Service, class List>
 inline constexpr bool kListed = false;

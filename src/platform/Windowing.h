@@ -220,9 +220,11 @@ class Windowing {
   virtual void SetFocus(win::HWND window) = 0;
   // Whether window is a child or deeper descendant of parent.
   [[nodiscard]] virtual bool IsChild(win::HWND parent, win::HWND window) = 0;
-  // A popup menu of these items at the pointer, owned by the window; runs
-  // modally and answers the index of the item chosen, or -1.
-  [[nodiscard]] virtual int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+  // A popup menu of these items at the pointer, owned by the window, those
+  // whose index checked marks with a check mark; runs modally and answers
+  // the index of the item chosen, or -1.
+  [[nodiscard]] virtual int TrackPopupMenu(const std::vector<std::string>& items,
+                                           const std::vector<bool>& checked, win::UINT flags,
                                            win::HWND owner) = 0;
   // An icon resource of the program at the system's large (SM_CXICON) or small
   // (SM_CXSMICON) icon size, the image of that size the resource holds

@@ -2,94 +2,84 @@
 
 #include <utility>
 
-#include "mouse/Choices.h"
-#include "platform/Input.h"
-#include "platform/Windowing.h"
-
 namespace remap {
 namespace {
 
-// Side button 1 or 2 (as 0 or 1) by the whole mouseData value; any other
-// value names no side button.
-std::optional<std::size_t> SideButton(win::DWORD mouseData) {
-  if (mouseData == static_cast<win::DWORD>(win::XBUTTON1) << 16) return 0;
-  if (mouseData == static_cast<win::DWORD>(win::XBUTTON2) << 16) return 1;
+constexpr std::optional<std::size_t> SideIndex(Button button) {
+  if (button == Button::Side1) return 0;
+  if (button == Button::Side2) return 1;
   return std::nullopt;
 }
 
-win::BYTE KeyFor(std::string_view choice) {
-  if (choice == choice::kBackward) return win::VK_BROWSER_BACK;
-  if (choice == choice::kForward) return win::VK_BROWSER_FORWARD;
-  return 0;
+// Whether a press of this button goes on to the applications untouched.
+bool PassesOn(Button button, const Settings& settings, const Context& context) {
+  if (settings.paused || context.holdsMouse) return true;
+  // Starting a program does not need the foreground's input, keys do.
+  return button != Button::Wheel && context.elevated;
 }
 
 // The button no longer holds its key; the key goes up unless the other
 // button holds it too.
 void Release(std::size_t button, ButtonMemory& memory, std::vector<KeyStroke>& keys) {
-  const win::BYTE key = std::exchange(memory.keyDown[button], 0);
+  const std::uint8_t key = std::exchange(memory.keyDown[button], 0);
   if (key != 0 && !memory.IsDown(key)) keys.push_back({key, true});
-}
-
-std::optional<Program> ProgramFor(std::string_view choice) {
-  if (choice == choice::kIExplorer) return Program::IExplorer;
-  if (choice == choice::kFileManager) return Program::FileManager;
-  if (choice == choice::kExcel) return Program::Excel;
-  return std::nullopt;
 }
 
 }  // namespace
 
-const char* ProgramFile(win::WPARAM program) {
-  switch (static_cast<Program>(program)) {
-    case Program::IExplorer:
-      return "\"iexplore.exe\"";
-    case Program::FileManager:
-      return "\"explorer.exe\"";
-    case Program::Excel:
-      return "\"excel.exe\"";
-  }
-  return nullptr;
+Settings Settings::FromTexts(std::string_view wheelButton, std::string_view xButton1,
+                             std::string_view xButton2, bool paused) {
+  return {{choice::SideKey(xButton1), choice::SideKey(xButton2)},
+          choice::WheelProgram(wheelButton),
+          paused};
 }
 
-Decision Decide(int nCode, win::WPARAM wParam, win::DWORD mouseData, const Choices& choices,
+bool NeedsContext(ButtonEvent event, const Settings& settings, const ButtonMemory& memory) {
+  if (settings.paused) return false;
+  if (event.down || event.button == Button::OtherSide) return true;
+  const auto side = SideIndex(event.button);
+  return side && memory.side[*side] == Press::None;
+}
+
+Decision Decide(ButtonEvent event, const Settings& settings, const Context& context,
                 ButtonMemory& memory) {
   Decision decision;
-  if (nCode < 0) return decision;
-  switch (wParam) {
-    case win::WM_XBUTTONDOWN: {
-      // No application ever sees a side button, whatever it is set to.
-      decision.consume = true;
-      const auto button = SideButton(mouseData);
-      if (!button) break;
-      const win::BYTE key = KeyFor(*button == 0 ? choices.XButton1 : choices.XButton2);
-      // A press whose release never came: let go of the key it left down.
-      Release(*button, memory, decision.keys);
-      if (key == 0) break;
-      // A key goes up before it goes down again, also when the other button
-      // holds it: each press is a press of its own.
-      if (memory.IsDown(key)) decision.keys.push_back({key, true});
-      decision.keys.push_back({key, false});
-      memory.keyDown[*button] = key;
-      break;
-    }
-    case win::WM_XBUTTONUP: {
-      decision.consume = true;
-      // The key its own press sent, whatever the combo box says by now.
-      if (const auto button = SideButton(mouseData)) Release(*button, memory, decision.keys);
-      break;
-    }
-    case win::WM_MBUTTONDOWN:
-      decision.launch = ProgramFor(choices.WheelButton);
+  const bool passes = PassesOn(event.button, settings, context);
+  if (event.button == Button::Wheel) {
+    if (event.down) {
+      if (!passes && settings.wheel != Program::None) decision.launch = settings.wheel;
       decision.consume = decision.launch.has_value();
-      memory.wheelConsumed = decision.consume;
-      break;
-    case win::WM_MBUTTONUP:
+      memory.wheel = decision.consume ? Press::Consumed : Press::Passed;
+    } else {
       // Applications see both halves of a wheel click or neither.
-      decision.consume = std::exchange(memory.wheelConsumed, false);
-      break;
-    default:
-      break;
+      decision.consume = std::exchange(memory.wheel, Press::None) == Press::Consumed;
+    }
+    return decision;
   }
+  const auto side = SideIndex(event.button);
+  if (!side) {
+    // Nothing to pair it with: it goes as a press would go now.
+    decision.consume = !passes;
+    return decision;
+  }
+  // A release lets go of the key its own press sent, whatever the settings
+  // say by now; a press whose release never came does the same first.
+  Release(*side, memory, decision.keys);
+  if (!event.down) {
+    const Press press = std::exchange(memory.side[*side], Press::None);
+    decision.consume = press == Press::None ? !passes : press == Press::Consumed;
+    return decision;
+  }
+  memory.side[*side] = passes ? Press::Passed : Press::Consumed;
+  if (passes) return decision;
+  decision.consume = true;
+  const std::uint8_t key = settings.sideKey[*side];
+  if (key == 0) return decision;
+  // A key goes up before it goes down again, also when the other button
+  // holds it: each press is a press of its own.
+  if (memory.IsDown(key)) decision.keys.push_back({key, true});
+  decision.keys.push_back({key, false});
+  memory.keyDown[*side] = key;
   return decision;
 }
 

@@ -1,14 +1,17 @@
-// What the mouse hook decides with, for one run of the program: the choices
-// the panel's combo boxes show, pushed in whenever one of them changes, and
-// what earlier presses left for their releases. The main window owns it; the
+// What the mouse hook decides with, for one run of the program: the settings
+// (the choices the panel's combo boxes show, pushed in whenever one of them
+// changes, and the pause), what earlier presses left for their releases, and
+// the desktop's context at each button event. The main window owns it; the
 // hook reaches it through the hook object.
 #pragma once
 
-#include <string>
+#include <optional>
 #include <string_view>
 
+#include "platform/Input.h"
 #include "platform/Windowing.h"
 #include "remap/ButtonDispatch.h"
+#include "remap/DesktopContext.h"
 
 namespace remap {
 
@@ -27,21 +30,25 @@ class RemapEngine {
     return nCode < 0 || offset > 5 || ((kHandled >> offset) & 1U) == 0;
   }
 
+  // The button event a hooked message is; nothing for the rest.
+  static std::optional<ButtonEvent> EventOf(int nCode, win::WPARAM wParam, win::DWORD mouseData);
+
   // The texts cmbWButton, cmbXButton1 and cmbXButton2 show now.
   void SetChoices(std::string_view wheelButton, std::string_view xButton1,
                   std::string_view xButton2);
-  Choices CurrentChoices() const { return {wheelButton_, xButton1_, xButton2_}; }
+  void SetPaused(bool paused) { settings_.paused = paused; }
+  const Settings& CurrentSettings() const { return settings_; }
   const ButtonMemory& Memory() const { return memory_; }
 
-  // Decides one event with the current choices and keeps what it leaves for
-  // the releases to come.
-  Decision Decide(int nCode, win::WPARAM wParam, win::DWORD mouseData);
+  // Decides one hooked button event with the current settings, asking the
+  // desktop for its context only when that can change the answer, and keeps
+  // what it leaves for the releases to come.
+  Decision Decide(ButtonEvent event);
 
  private:
-  std::string wheelButton_;
-  std::string xButton1_;
-  std::string xButton2_;
+  Settings settings_;
   ButtonMemory memory_;
+  DesktopContext desktop_;
 };
 
 }  // namespace remap

@@ -1,7 +1,10 @@
 #include "remap/modHooking.h"
 
 #include <cstring>
+#include <string>
+#include <string_view>
 
+#include "mouse/Choices.h"
 #include "platform/DebugLog.h"
 #include "platform/Services.h"
 #include "platform/ShellStart.h"
@@ -26,7 +29,9 @@ win::DWORD SideButtonData(win::WPARAM wParam, win::LPARAM lParam) {
   auto& input = platform::Use<platform::Input>();
   remap::RemapEngine* const engine = events.Engine();
   if (engine == nullptr) return input.CallNextHookEx(hMouseHook, nCode, wParam, lParam);
-  const remap::Decision decision = engine->Decide(nCode, wParam, SideButtonData(wParam, lParam));
+  const auto event = remap::RemapEngine::EventOf(nCode, wParam, SideButtonData(wParam, lParam));
+  if (!event) return input.CallNextHookEx(hMouseHook, nCode, wParam, lParam);
+  const remap::Decision decision = engine->Decide(*event);
   for (const remap::KeyStroke& key : decision.keys) {
     input.keybd_event(key.vk, key.vk, key.up ? win::KEYEVENTF_KEYUP : 0, 0);
   }
@@ -53,10 +58,14 @@ win::LRESULT MouseHookProc(int nCode, win::WPARAM wParam, win::LPARAM lParam) {
 }
 
 void LaunchProgram(win::HWND owner, win::WPARAM program) {
-  const char* file = remap::ProgramFile(program);
-  if (file == nullptr) return;
+  // Only the table's programs start, whatever the message carries.
+  const std::string file(program <= 0xFF
+                             ? choice::ProgramFile(static_cast<choice::Program>(program))
+                             : std::string_view());
+  if (file.empty()) return;
   // The directory is a text of two quote characters, neither empty nor null.
-  platform::ShellExecuteOnWorker(owner, nullptr, file, nullptr, "\"\"", win::SW_SHOWMAXIMIZED);
+  platform::ShellExecuteOnWorker(owner, nullptr, file.c_str(), nullptr, "\"\"",
+                                 win::SW_SHOWMAXIMIZED);
 }
 
 }  // namespace modHooking

@@ -255,6 +255,8 @@ void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/
   switch (
       mod_Tray::DecodeTrayNotification(form.GetWindowState() == toolkit::vbNormal, mouseMessage)) {
     case mod_Tray::TrayAction::PopupMenu:
+      // The menu form outlives any one window: the check comes from the engine.
+      frmMenu::Get().mnuMain.Item("mnuPause").checked = RemappingPaused();
       form.PopupMenu(frmMenu::Get().mnuMain);
       break;
     case mod_Tray::TrayAction::ShowWindow:
@@ -304,7 +306,13 @@ void frmMain::GoHomePage() {
 void frmMain::AddTrayIconToWindow() {
   // The notification area shows icons at the small size: its own image, not
   // the large one scaled down.
-  mod_Tray::AddTrayIcon(form.hWnd(), form.SmallIcon(), kAppTitle, kTrayCallbackMessage);
+  mod_Tray::AddTrayIcon(form.hWnd(), form.SmallIcon(), RemappingPaused() ? kPausedTip : kAppTitle,
+                        kTrayCallbackMessage);
+}
+
+void frmMain::PauseRemapping(bool paused) {
+  remapEngine.SetPaused(paused);
+  mod_Tray::SetTrayTip(paused ? kPausedTip : kAppTitle);
 }
 
 void frmMain::TaskbarCreated() {

@@ -19,6 +19,8 @@
 // The application's title: the window's caption, the caption of every message
 // box and the tip of the notification icon.
 inline constexpr char kAppTitle[] = "KV-3050P Setup";
+// The notification icon's tip while remapping is paused.
+inline constexpr char kPausedTip[] = "KV-3050P Setup (remapping paused)";
 
 // The name of the window's layout among the program's resources.
 inline constexpr char kMainLayoutResource[] = "FRMMAIN_LAYOUT";
@@ -55,6 +57,10 @@ class frmMain {
   void ShowWindow();
   void ProgramEnd();
   void GoHomePage();
+  // The tray menu's pause: every mouse event passes on untouched until
+  // resumed. Never stored: every start remaps.
+  void PauseRemapping(bool paused);
+  bool RemappingPaused() const { return remapEngine.CurrentSettings().paused; }
 
   bool Activated = false;
   // What the mouse hook decides with: the button choices the combo boxes

@@ -28,6 +28,7 @@ frmMenu& frmMenu::Get() {
 frmMenu::frmMenu() : mnuMain(MenuLayout()) {
   mnuMain.Item("mnuShow").Click = [this] { mnuShow_Click(); };
   mnuMain.Item("mnuHome").Click = [this] { mnuHome_Click(); };
+  mnuMain.Item("mnuPause").Click = [this] { mnuPause_Click(); };
   mnuMain.Item("mnuExit").Click = [this] { mnuExit_Click(); };
 }
 
@@ -37,6 +38,10 @@ void frmMenu::mnuShow_Click() {
 
 void frmMenu::mnuHome_Click() {
   if (frmMain* main = frmMain::Current()) main->GoHomePage();
+}
+
+void frmMenu::mnuPause_Click() {
+  if (frmMain* main = frmMain::Current()) main->PauseRemapping(!main->RemappingPaused());
 }
 
 void frmMenu::mnuExit_Click() {

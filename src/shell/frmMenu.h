@@ -20,5 +20,6 @@ class frmMenu {
   frmMenu();
   void mnuShow_Click();
   void mnuHome_Click();
+  void mnuPause_Click();
   void mnuExit_Click();
 };

@@ -39,6 +39,18 @@ void RemoveTrayIcon() {
   (void)platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_DELETE, &TrayIconData);
 }
 
+void SetTrayTip(const std::string& tip) {
+  const win::NOTIFYICONDATAA tipped =
+      MakeTrayIconData(TrayIconData.hWnd, TrayIconData.hIcon, tip, TrayIconData.uCallbackMessage);
+  std::memcpy(TrayIconData.szTip, tipped.szTip, sizeof TrayIconData.szTip);
+  // Nothing to modify before the first add: that add brings the tip along.
+  if (TrayIconData.hWnd == 0) return;
+  win::NOTIFYICONDATAA change = TrayIconData;
+  change.uFlags = win::NIF_TIP;
+  // Fails harmlessly while no icon is shown.
+  (void)platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_MODIFY, &change);
+}
+
 void RestoreTrayIcon() {
   // The window is hidden by now: without its icon the program cannot be reached.
   if (platform::Use<platform::Shell>().Shell_NotifyIconA(win::NIM_ADD, &TrayIconData) ==

@@ -21,6 +21,9 @@ win::NOTIFYICONDATAA MakeTrayIconData(win::HWND window, win::HICON icon, const s
 void AddTrayIcon(win::HWND window, win::HICON icon, const std::string& tip,
                  win::UINT callbackMessage);
 void RemoveTrayIcon();
+// Gives the icon a new tip (NIM_MODIFY) and keeps it in the record, so that
+// the icon shows it whenever it is added again.
+void SetTrayTip(const std::string& tip);
 // Adds the icon of the kept record again, for a shell whose notification
 // area was re-created and has forgotten it.
 void RestoreTrayIcon();

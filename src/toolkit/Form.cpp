@@ -71,9 +71,13 @@ void Form::LoadPictures() const {
 
 void Form::PopupMenu(Menu& menu) {
   std::vector<std::string> captions;
-  for (const MenuItem& item : menu.Items()) captions.push_back(item.caption);
+  std::vector<bool> checked;
+  for (const MenuItem& item : menu.Items()) {
+    captions.push_back(item.caption);
+    checked.push_back(item.checked);
+  }
   const int chosen = platform::Use<platform::Windowing>().TrackPopupMenu(
-      captions, win::TPM_LEFTALIGN | win::TPM_LEFTBUTTON, hWnd());
+      captions, checked, win::TPM_LEFTALIGN | win::TPM_LEFTBUTTON, hWnd());
   if (chosen < 0 || chosen >= static_cast<int>(menu.Items().size())) return;
   // A copy: the handler may be replaced while it runs.
   const std::function<void()> click = menu.Items()[static_cast<std::size_t>(chosen)].Click;

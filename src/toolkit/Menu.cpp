@@ -6,7 +6,7 @@ namespace toolkit {
 
 Menu::Menu(const LayoutNode& node) : name_(node.name), caption_(node.Text("Caption")) {
   for (const LayoutNode& child : node.children) {
-    if (child.kind == "Menu") items_.push_back({child.name, child.Text("Caption"), nullptr});
+    if (child.kind == "Menu") items_.push_back({child.name, child.Text("Caption"), false, nullptr});
   }
 }
 

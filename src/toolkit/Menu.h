@@ -13,6 +13,7 @@ namespace toolkit {
 struct MenuItem {
   std::string name;
   std::string caption;
+  bool checked = false;
   std::function<void()> Click;
 };
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/Foreground.h"
 #include "platform/Gdi.h"
 #include "platform/Input.h"
 #include "platform/MouseParams.h"
@@ -25,6 +26,7 @@ class Backend {
   virtual platform::MouseParams& MouseParams() = 0;
   virtual platform::Input& Input() = 0;
   virtual platform::Threads& Threads() = 0;
+  virtual platform::Foreground& Foreground() = 0;
   // The mouse does something, as a device would (a move by nothing, a side
   // button); the installed low-level hooks have run when this returns.
   virtual void MouseEvent(win::UINT message, win::DWORD mouseData) = 0;

@@ -99,19 +99,30 @@ reg_delete() { wine_run reg delete "$MOUSE_KEY" /v "$1" /f >/dev/null 2>&1 || tr
 
 stop_wine
 
-# A window of the probe's own in front, at (20, 20), 320 x 240, that writes the
-# keys and mouse buttons it receives to reports/<script>.watch.log.
+# A window of the probe's own in front, at (20, 20), 320 x 240 (or of the kind
+# given: fullscreen, confined), that writes the keys and mouse buttons it
+# receives to reports/<script>[.kind].watch.log.
 start_watch() {
   mkdir -p "$KV_REPORTS"
-  WATCH_LOG="$KV_REPORTS/$E2E_NAME.watch.log"
+  WATCH_LOG="$KV_REPORTS/$E2E_NAME${2:+.$2}.watch.log"
   : >"$WATCH_LOG"
-  wine_run "$KV_PROBE" watch "${1:-240}" >"$WATCH_LOG" 2>/dev/null &
+  wine_run "$KV_PROBE" watch "${1:-240}" ${2:+"$2"} >"$WATCH_LOG" 2>/dev/null &
+  WATCH_PID=$!
   local deadline=$((SECONDS + 30))
   while [ $SECONDS -lt $deadline ]; do
     grep -q '^ready' "$WATCH_LOG" && return 0
     sleep 0.2
   done
   return 1
+}
+# Closes the watch window before its time is up. Killing Wine's launcher
+# would leave the Windows process running: the system ends it, as it ends
+# every probe (the others have done their work by now).
+stop_watch() {
+  [ -n "${WATCH_PID:-}" ] || return 0
+  wine_run taskkill /f /im probe.exe >/dev/null 2>&1 || true
+  wait "$WATCH_PID" 2>/dev/null
+  WATCH_PID=""
 }
 # The watch window's lines after the first N (all of them without N).
 watch_lines() { tr -d '\r' <"$WATCH_LOG" | tail -n +"$((${1:-0} + 1))"; }
@@ -128,3 +139,20 @@ wait_watch() {
 }
 # Clicks a mouse button over the middle of the watch window.
 click_over_watch() { xdotool mousemove 180 140 sleep 0.3 click "$1"; }
+
+# The open popup menu: its first line from the probe.
+menu_rect() { probe menus | head -n1; }
+wait_menu() {
+  for _ in $(seq 30); do
+    [ -n "$(menu_rect)" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+# Clicks item N (1-based) of the open tray menu, whose four items share its
+# height evenly. (Wine lists no items of another process's menu.)
+click_menu_item() {
+  local left top width height
+  read -r left top width height <<<"$(menu_rect)"
+  xdotool mousemove $((left + width / 2)) $((top + height * (2 * $1 - 1) / 8)) sleep 0.2 click 1
+}

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program's mouse hook: side buttons become browser keys in the
 # window in front, the wheel button keeps its click or starts the chosen
-# program, and no application sees what the hook consumes. Wine hands the
+# program, and no application sees what the hook consumes; a full-screen
+# window or one that confines the pointer keeps every button, and so does any
+# window while the tray menu pauses remapping. Wine hands the
 # side and wheel buttons to the hook only over a Wine window, so every click
 # lands on the probe's watch window.
 source "$(dirname "$0")/lib.sh"
@@ -104,5 +106,55 @@ check "with \"File Manager\" a wheel click starts explorer.exe" \
 sleep 1
 echo "  click 2: $(seen)"
 check "with \"File Manager\" the window sees neither press nor release" no_line '^mbutton'
+
+# The file manager's window would cover the windows to come.
+for pid in $(probe pids explorer.exe | tail -n +$((before + 1))); do
+  wine_run taskkill /f /pid "$pid" >/dev/null 2>&1 || true
+done
+stop_watch
+
+# A game's windows: the buttons reach them as themselves, with "File Manager"
+# still chosen for the wheel.
+for kind in fullscreen confined; do
+  check "$kind: the window is in front" start_watch 120 "$kind"
+  click_and_wait 1 '^lbuttonup'
+  click_and_wait 8 '^xbuttonup'
+  check "$kind: side button 1 arrives as itself, no key" test "$(seen)" = "xbuttondown 1 xbuttonup 1 "
+  click_and_wait 9 '^xbuttonup'
+  check "$kind: side button 2 arrives as itself, no key" test "$(seen)" = "xbuttondown 2 xbuttonup 2 "
+  before="$(probe processes explorer.exe)"
+  click_and_wait 2 '^mbuttonup'
+  check "$kind: the wheel click arrives as itself" test "$(seen)" = "mbuttondown mbuttonup "
+  sleep 1
+  check "$kind: the wheel click starts nothing" test "$(probe processes explorer.exe)" -eq "$before"
+  stop_watch
+done
+
+# An ordinary window again: the keys are back.
+check "an ordinary window is in front again" start_watch 120
+click_and_wait 1 '^lbuttonup'
+click_and_wait 8 '^keyup'
+check "ordinary again: side button 1 gives browser Back" test "$(keys_seen)" = "keydown a6 keyup a6 "
+
+# The tray menu's pause, chosen by a click on the menu, and chosen again.
+pause_from_tray_menu() {
+  xdotool mousemove 300 300
+  probe post 0x200 1 517 # the icon's right button released
+  wait_menu || return 1
+  click_menu_item 3 # Pause button remapping
+}
+click_in_main 570 29 # the close glyph: to the tray
+check "the program is in the tray" wait_for '^KV3050PSetupForm 0 1 ' 10
+check "the tray menu's pause is chosen" pause_from_tray_menu
+sleep 0.5
+click_and_wait 1 '^lbuttonup'
+click_and_wait 8 '^xbuttonup'
+check "paused: side button 1 arrives as itself, no key" test "$(seen)" = "xbuttondown 1 xbuttonup 1 "
+check "the pause is chosen again" pause_from_tray_menu
+sleep 0.5
+click_and_wait 1 '^lbuttonup'
+click_and_wait 8 '^keyup'
+check "resumed: side button 1 gives browser Back again" test "$(keys_seen)" = "keydown a6 keyup a6 "
+stop_watch
 
 finish

@@ -1,5 +1,6 @@
 // The remapping decision on its own: every message, mouseData value and combo
-// text, the hook code, and how releases follow their presses.
+// text, the hook code, the context of a press, and how releases follow their
+// presses.
 #include "remap/ButtonDispatch.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,13 @@
 namespace {
 
 using remap::ButtonMemory;
-using remap::Choices;
-using remap::Decide;
+using remap::Context;
 using remap::Decision;
 using remap::KeyStroke;
+using remap::Press;
 using remap::Program;
+using remap::RemapEngine;
+using remap::Settings;
 
 constexpr win::DWORD kX1 = 0x10000;
 constexpr win::DWORD kX2 = 0x20000;
@@ -38,23 +41,48 @@ const std::vector<std::string> kWheelTexts = {
 const std::vector<win::DWORD> kMouseData = {0,          kX1,        kX2,      0x30000, 0x10001,
                                             0x20000001, 0xFFFF0000, 0x780000, 1,       2};
 
-std::string Describe(int nCode, win::WPARAM message, win::DWORD mouseData, const Choices& c) {
+// The texts of cmbWButton, cmbXButton1 and cmbXButton2.
+struct Texts {
+  std::string WheelButton;
+  std::string XButton1;
+  std::string XButton2;
+};
+
+std::string Describe(int nCode, win::WPARAM message, win::DWORD mouseData, const Texts& t) {
   return "nCode " + std::to_string(nCode) + " message " + std::to_string(message) + " mouseData " +
-         std::to_string(mouseData) + " texts \"" + std::string(c.WheelButton) + "\" \"" +
-         std::string(c.XButton1) + "\" \"" + std::string(c.XButton2) + "\"";
+         std::to_string(mouseData) + " texts \"" + t.WheelButton + "\" \"" + t.XButton1 + "\" \"" +
+         t.XButton2 + "\"";
+}
+
+// One hooked message decided as the hook decides it, before a window in
+// front that holds nothing.
+Decision Decide(int nCode, win::WPARAM message, win::DWORD mouseData, const Texts& t,
+                ButtonMemory& memory, const Context& context = {}) {
+  const auto event = RemapEngine::EventOf(nCode, message, mouseData);
+  if (!event) return {};
+  return remap::Decide(*event, Settings::FromTexts(t.WheelButton, t.XButton1, t.XButton2), context,
+                       memory);
+}
+
+// Memory by its parts: the key each side button holds, how each side press
+// and the wheel press went.
+constexpr Press N = Press::None, C = Press::Consumed, P = Press::Passed;
+constexpr ButtonMemory M(std::uint8_t key1, std::uint8_t key2, Press side1 = N, Press side2 = N,
+                         Press wheel = N) {
+  return {{key1, key2}, {side1, side2}, wheel};
 }
 
 TEST(ButtonDecision, SideButtonsAndTheWheelButton) {
   constexpr win::WPARAM XD = win::WM_XBUTTONDOWN, XU = win::WM_XBUTTONUP;
   constexpr win::WPARAM MD = win::WM_MBUTTONDOWN, MU = win::WM_MBUTTONUP;
-  const ButtonMemory none{}, wheel{{0, 0}, true};
-  const ButtonMemory x1Back{{0xA6, 0}, false}, x1Fwd{{0xA7, 0}, false};
-  const ButtonMemory x2Back{{0, 0xA6}, false}, x2Fwd{{0, 0xA7}, false};
+  const ButtonMemory none{}, wheel = M(0, 0, N, N, C), wheelPassed = M(0, 0, N, N, P);
+  const ButtonMemory x1Back = M(0xA6, 0, C), x1Fwd = M(0xA7, 0, C), x1None = M(0, 0, C);
+  const ButtonMemory x2Back = M(0, 0xA6, N, C), x2Fwd = M(0, 0xA7, N, C);
   struct Row {
     const char* what;
     win::WPARAM message;
     win::DWORD mouseData;
-    Choices choices;  // wheel, side 1, side 2
+    Texts choices;  // wheel, side 1, side 2
     ButtonMemory before;
     Decision decision;  // consume, keys, launch
     ButtonMemory after;
@@ -65,25 +93,27 @@ TEST(ButtonDecision, SideButtonsAndTheWheelButton) {
     {"button 1 Forward",           XD, kX1,     {"No use", "Forward", "Backward"},  none,   {true, {kForwardDown}, {}}, x1Fwd},
     {"button 2 reads its own box", XD, kX2,     {"No use", "Forward", "Backward"},  none,   {true, {kBackDown}, {}},    x2Back},
     {"button 2 Forward",           XD, kX2,     {"Excel", "Backward", "Forward"},   none,   {true, {kForwardDown}, {}}, x2Fwd},
-    {"a near miss sends no key",   XD, kX1,     {"", "backward", "Forward"},        none,   {true, {}, {}},             none},
+    {"a near miss sends no key",   XD, kX1,     {"", "backward", "Forward"},        none,   {true, {}, {}},             x1None},
     {"no side button named",       XD, 0x30000, {"", "Backward", "Backward"},       none,   {true, {}, {}},             none},
     {"the whole mouseData counts", XD, 0x10001, {"", "Backward", "Backward"},       none,   {true, {}, {}},             none},
     {"release: the pressed key",   XU, kX1,     {"No use", "Forward", "Forward"},   x1Back, {true, {kBackUp}, {}},      none},
     {"release without a press",    XU, kX1,     {"No use", "Backward", "Forward"},  none,   {true, {}, {}},             none},
     {"release of the other button",XU, kX2,     {"No use", "Backward", "Backward"}, x1Back, {true, {}, {}},             x1Back},
     {"release naming no button",   XU, 0x10001, {"No use", "Backward", "Forward"},  x1Back, {true, {}, {}},             x1Back},
+    {"release of a passed press",  XU, kX1,     {"No use", "Backward", "Forward"},  M(0, 0, P), {false, {}, {}},        none},
     {"press after a lost release", XD, kX1,     {"No use", "Forward", "Forward"},   x1Back, {true, {kBackUp, kForwardDown}, {}}, x1Fwd},
     {"the same key pressed again", XD, kX1,     {"No use", "Backward", "Forward"},  x1Back, {true, {kBackUp, kBackDown}, {}}, x1Back},
-    {"a key the other one holds",  XD, kX2,     {"No use", "Backward", "Backward"}, x1Back, {true, {kBackUp, kBackDown}, {}}, {{0xA6, 0xA6}, false}},
-    {"release, the other holds it",XU, kX1,     {"No use", "Backward", "Backward"}, {{0xA6, 0xA6}, false}, {true, {}, {}}, x2Back},
-    {"lost release, no action now",XD, kX1,     {"No use", "No use", "Forward"},    x1Back, {true, {kBackUp}, {}},      none},
+    {"a key the other one holds",  XD, kX2,     {"No use", "Backward", "Backward"}, x1Back, {true, {kBackUp, kBackDown}, {}}, M(0xA6, 0xA6, C, C)},
+    {"release, the other holds it",XU, kX1,     {"No use", "Backward", "Backward"}, M(0xA6, 0xA6, C, C), {true, {}, {}}, x2Back},
+    {"lost release, no action now",XD, kX1,     {"No use", "No use", "Forward"},    x1Back, {true, {kBackUp}, {}},      x1None},
     {"wheel IExplorer",            MD, 0,       {"IExplorer", "", ""},              none,   {true, {}, Program::IExplorer},   wheel},
     {"wheel File Manager",         MD, 0,       {"File Manager", "", ""},           none,   {true, {}, Program::FileManager}, wheel},
     {"wheel Excel",                MD, 0,       {"Excel", "", ""},                  none,   {true, {}, Program::Excel},       wheel},
-    {"wheel No use",               MD, 0,       {"No use", "Backward", "Forward"},  wheel,  {false, {}, {}},            none},
-    {"wheel, a near miss",         MD, 0,       {"File manager", "", ""},           none,   {false, {}, {}},            none},
+    {"wheel No use",               MD, 0,       {"No use", "Backward", "Forward"},  wheel,  {false, {}, {}},            wheelPassed},
+    {"wheel, a near miss",         MD, 0,       {"File manager", "", ""},           none,   {false, {}, {}},            wheelPassed},
     {"wheel release, press taken", MU, 0,       {"No use", "", ""},                 wheel,  {true, {}, {}},             none},
-    {"wheel release, press passed",MU, 0,       {"Excel", "", ""},                  none,   {false, {}, {}},            none},
+    {"wheel release, press passed",MU, 0,       {"Excel", "", ""},                  wheelPassed, {false, {}, {}},       none},
+    {"wheel release without press",MU, 0,       {"Excel", "", ""},                  none,   {false, {}, {}},            none},
   };
   // clang-format on
   for (const Row& row : rows) {
@@ -100,7 +130,7 @@ TEST(ButtonDecision, SideButtonEventsAreConsumedWhateverTheyCarry) {
   for (const win::WPARAM message : {win::WM_XBUTTONDOWN, win::WM_XBUTTONUP}) {
     for (const win::DWORD mouseData : kMouseData) {
       for (const std::string& text : kSideTexts) {
-        const Choices choices{"Excel", text, text};
+        const Texts choices{"Excel", text, text};
         ButtonMemory memory{};
         const Decision decision = Decide(0, message, mouseData, choices, memory);
         const std::string what = Describe(0, message, mouseData, choices);
@@ -115,80 +145,57 @@ TEST(ButtonDecision, SideButtonEventsAreConsumedWhateverTheyCarry) {
   }
 }
 
-TEST(ButtonDecision, OtherMessagesPassUntouched) {
+TEST(ButtonDecision, OtherMessagesAndNegativeHookCodesAreNoButtonEvents) {
   const win::WPARAM messages[] = {
       win::WM_MOUSEMOVE,         win::WM_LBUTTONDOWN,        win::WM_LBUTTONUP,
       win::WM_LBUTTONDBLCLK,     win::WM_RBUTTONDOWN,        win::WM_RBUTTONUP,
       0x0206 /* right double */, 0x0209 /* middle double */, win::WM_MOUSEWHEEL,
       0x020D /* side double */,  win::WM_MOUSEHWHEEL,        0};
-  const ButtonMemory busy{{0xA6, 0xA7}, true};
-  for (const win::WPARAM message : messages) {
-    for (const win::DWORD mouseData : kMouseData) {
-      for (const std::string& wheel : kWheelTexts) {
-        for (const std::string& side : kSideTexts) {
-          const Choices choices{wheel, side, side};
-          ButtonMemory memory = busy;
-          const Decision decision = Decide(0, message, mouseData, choices, memory);
-          const std::string what = Describe(0, message, mouseData, choices);
-          EXPECT_EQ(decision, Decision{}) << what;
-          EXPECT_EQ(memory, busy) << what;
-        }
-      }
+  for (const win::DWORD mouseData : kMouseData) {
+    for (const win::WPARAM message : messages) {
+      EXPECT_FALSE(RemapEngine::EventOf(0, message, mouseData)) << message << " " << mouseData;
     }
-  }
-}
-
-TEST(ButtonDecision, ANegativeHookCodePassesEverythingOn) {
-  const ButtonMemory busy{{0xA6, 0xA7}, true};
-  for (const int nCode : {-1, -2, -1000}) {
-    for (const win::WPARAM message : {win::WM_XBUTTONDOWN, win::WM_XBUTTONUP, win::WM_MBUTTONDOWN,
-                                      win::WM_MBUTTONUP, win::WM_MOUSEMOVE}) {
-      for (const win::DWORD mouseData : {kX1, kX2}) {
-        const Choices choices{"Excel", "Backward", "Forward"};
-        ButtonMemory memory = busy;
-        const Decision decision = Decide(nCode, message, mouseData, choices, memory);
-        EXPECT_EQ(decision, Decision{}) << Describe(nCode, message, mouseData, choices);
-        EXPECT_EQ(memory, busy) << Describe(nCode, message, mouseData, choices);
+    for (const int nCode : {-1, -2, -1000}) {
+      for (const win::WPARAM message :
+           {win::WM_XBUTTONDOWN, win::WM_XBUTTONUP, win::WM_MBUTTONDOWN, win::WM_MBUTTONUP}) {
+        EXPECT_FALSE(RemapEngine::EventOf(nCode, message, mouseData)) << nCode << " " << message;
       }
     }
   }
 }
 
 // The hook hands on what the engine's quick test lets pass without asking the
-// decision: that must be only what the decision would pass on untouched.
-TEST(ButtonDecision, TheQuickTestLetsPassOnlyWhatTheDecisionLeavesAlone) {
-  const ButtonMemory busy{{0xA6, 0xA7}, true};
-  const Choices choices{"Excel", "Backward", "Forward"};
+// decision: exactly what is no button event.
+TEST(ButtonDecision, TheQuickTestLetsPassExactlyWhatIsNoButtonEvent) {
   int skipped = 0;
   for (const int nCode : {-2, -1, 0, 1}) {
     for (win::WPARAM message = 0; message < 0x400; ++message) {
-      if (!remap::RemapEngine::PassesUntouched(nCode, message)) continue;
-      ++skipped;
+      const bool untouched = RemapEngine::PassesUntouched(nCode, message);
+      skipped += untouched ? 1 : 0;
       for (const win::DWORD mouseData : kMouseData) {
-        ButtonMemory memory = busy;
-        EXPECT_EQ(Decide(nCode, message, mouseData, choices, memory), Decision{})
-            << Describe(nCode, message, mouseData, choices);
-        EXPECT_EQ(memory, busy) << Describe(nCode, message, mouseData, choices);
+        EXPECT_EQ(untouched, !RemapEngine::EventOf(nCode, message, mouseData))
+            << nCode << " " << message << " " << mouseData;
       }
     }
   }
   // Only the four button messages with a hook code of 0 or more are asked.
   EXPECT_EQ(skipped, 4 * 0x400 - 2 * 4);
-  EXPECT_TRUE(remap::RemapEngine::PassesUntouched(0, win::WM_MOUSEMOVE));
-  EXPECT_TRUE(remap::RemapEngine::PassesUntouched(0, ~win::WPARAM{0}));
+  EXPECT_TRUE(RemapEngine::PassesUntouched(0, win::WM_MOUSEMOVE));
+  EXPECT_TRUE(RemapEngine::PassesUntouched(0, ~win::WPARAM{0}));
 }
 
 // Runs events through the decision as the hook would, the combo texts
 // changing in between, and collects what it sends and lets through.
 class Session {
  public:
-  Choices choices{"No use", "Backward", "Forward"};
+  Texts choices{"No use", "Backward", "Forward"};
+  Context context;
   std::vector<KeyStroke> keys;
   std::vector<win::WPARAM> passed;
   std::vector<Program> launched;
 
   void Event(win::WPARAM message, win::DWORD mouseData = 0) {
-    const Decision decision = Decide(0, message, mouseData, choices, memory_);
+    const Decision decision = Decide(0, message, mouseData, choices, memory_, context);
     keys.insert(keys.end(), decision.keys.begin(), decision.keys.end());
     if (!decision.consume) passed.push_back(message);
     if (decision.launch) launched.push_back(*decision.launch);
@@ -233,15 +240,13 @@ TEST(ButtonDecision, TheWheelReleaseGoesTheWayItsPressWent) {
 }
 
 TEST(ButtonDecision, ProgramFilesCarryTheirOwnQuotes) {
-  EXPECT_STREQ(remap::ProgramFile(static_cast<win::WPARAM>(Program::IExplorer)),
-               "\"iexplore.exe\"");
-  EXPECT_STREQ(remap::ProgramFile(static_cast<win::WPARAM>(Program::FileManager)),
-               "\"explorer.exe\"");
-  EXPECT_STREQ(remap::ProgramFile(static_cast<win::WPARAM>(Program::Excel)), "\"excel.exe\"");
-  EXPECT_EQ(std::string(remap::ProgramFile(1)).size(), 14u);
-  EXPECT_EQ(std::string(remap::ProgramFile(3)).size(), 11u);
-  EXPECT_EQ(remap::ProgramFile(0), nullptr);
-  EXPECT_EQ(remap::ProgramFile(4), nullptr);
+  EXPECT_EQ(choice::ProgramFile(Program::IExplorer), "\"iexplore.exe\"");
+  EXPECT_EQ(choice::ProgramFile(Program::FileManager), "\"explorer.exe\"");
+  EXPECT_EQ(choice::ProgramFile(Program::Excel), "\"excel.exe\"");
+  EXPECT_EQ(choice::ProgramFile(Program::IExplorer).size(), 14u);
+  EXPECT_EQ(choice::ProgramFile(Program::Excel).size(), 11u);
+  EXPECT_TRUE(choice::ProgramFile(Program::None).empty());
+  EXPECT_TRUE(choice::ProgramFile(static_cast<Program>(4)).empty());
 }
 
 }  // namespace

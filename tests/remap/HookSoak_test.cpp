@@ -1,9 +1,11 @@
 // A million mouse events through the running program's hook, with another
 // program's older hook behind it: every message a low-level hook sees, any
 // mouseData, injected or not, now and then a negative hook code, the choices
-// changing in between, and the hook dropped by the system (and put back by
-// the watchdog) or put back on a false alarm. After every event the promises
-// hold that no single case can show.
+// changing in between, the foreground (an ordinary window, a game, an
+// elevated window, a confined pointer) and the pause changing between presses
+// and releases, and the hook dropped by the system (and put back by the
+// watchdog) or put back on a false alarm. After every event the promises hold
+// that no single case can show.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -96,10 +98,35 @@ TEST(HookSoak, AMillionEventsKeepEveryPromise) {
                                               {"Backward", "Forward"},
                                               {"Backward", "Forward"}};
 
+  // What may come to the front, and whether each holds the side buttons and
+  // the wheel button.
+  sim::SimForeground& desktop = world.foreground;
+  desktop.SetIntegrityLevel(6000, win::SECURITY_MANDATORY_HIGH_RID);
+  desktop.SetIntegrityLevel(6001, std::nullopt);
+  struct Front {
+    win::HWND window;
+    bool sidePasses;
+    bool wheelPasses;
+  };
+  const Front fronts[] = {
+      {desktop.AddWindow({100, 100, 900, 700}, "Notepad", 5000), false, false},
+      {desktop.AddWindow({0, 0, 1920, 1080}, "Game", 5001), true, true},
+      {desktop.AddWindow({100, 100, 900, 700}, "Installer", 6000), true, false},
+      {desktop.AddWindow({0, 0, 800, 600}, "Console", 6001), true, false},
+      {desktop.shellWindow, false, false},
+      {0, false, false},
+  };
+  const Front* front = &fronts[0];
+  desktop.foreground = front->window;
+  bool confined = false;
+  bool paused = false;
+
   Generator generate(20241101);
   std::array<bool, 256> keyDown{};
   std::size_t keysChecked = 0;
   std::array<bool, 2> sideHeld{};
+  std::array<bool, 2> sidePressPassed{};
+  int sidePassed = 0;
   bool wheelHeld = false;
   bool wheelPressPassed = false;
   int launchesHandedOver = 0;
@@ -128,6 +155,16 @@ TEST(HookSoak, AMillionEventsKeepEveryPromise) {
           ->Send(win::WM_WTSSESSION_CHANGE, win::WTS_SESSION_UNLOCK, 0);
       ASSERT_EQ(world.input.Hooks().size(), 2u) << "event " << i << ": one hook of ours";
       ++reinstalls;
+    } else if (happening < 30) {
+      front = &fronts[generate.Below(static_cast<int>(std::size(fronts)))];
+      desktop.foreground = front->window;
+    } else if (happening < 33) {
+      confined = !confined;
+      const win::RECT clip{0, 0, 1000, 1000};
+      desktop.ClipCursor(confined ? &clip : nullptr);
+    } else if (happening < 36) {
+      paused = !paused;
+      window.PauseRemapping(paused);
     }
 
     const Event event = generate.Next();
@@ -147,13 +184,28 @@ TEST(HookSoak, AMillionEventsKeepEveryPromise) {
 
     if (event.nCode == win::HC_ACTION) {
       const bool side = event.message == win::WM_XBUTTONDOWN || event.message == win::WM_XBUTTONUP;
-      ASSERT_FALSE(side && passed) << "event " << i << ": a side button reached applications";
+      const bool sidePasses = paused || confined || front->sidePasses;
+      const bool wheelPasses = paused || confined || front->wheelPasses;
       const int button = event.mouseData == kX1 ? 0 : event.mouseData == kX2 ? 1 : -1;
-      if (side && button >= 0) sideHeld[button] = event.message == win::WM_XBUTTONDOWN;
+      const bool down = event.message == win::WM_XBUTTONDOWN;
+      if (side && (down || button < 0 || !sideHeld[button])) {
+        // A press, or what nothing pairs: as the context says.
+        ASSERT_EQ(passed, sidePasses) << "event " << i << ": " << event.Describe();
+      } else if (side) {
+        ASSERT_EQ(passed, sidePressPassed[button])
+            << "event " << i << ": a release went another way than its press";
+      }
+      if (side && button >= 0) {
+        sideHeld[button] = down;
+        if (down) sidePressPassed[button] = passed;
+      }
+      if (side && passed) ++sidePassed;
       if (event.message == win::WM_MBUTTONDOWN) {
         wheelHeld = true;
         wheelPressPassed = passed;
         if (!passed) ++launchesHandedOver;
+        const bool launches = !wheelPasses && window.cmbWButton.Text() != "No use";
+        ASSERT_EQ(passed, !launches) << "event " << i << ": the wheel press";
       } else if (event.message == win::WM_MBUTTONUP && wheelHeld) {
         ASSERT_EQ(passed, wheelPressPassed) << "event " << i << ": half a wheel click went through";
         wheelHeld = false;
@@ -188,6 +240,7 @@ TEST(HookSoak, AMillionEventsKeepEveryPromise) {
   EXPECT_TRUE(world.shell.launches.empty());
   EXPECT_GT(reinstalls, 1000);
   EXPECT_GT(launchesHandedOver, 1000);
+  EXPECT_GT(sidePassed, 10000) << "side buttons reached games";
 }
 
 }  // namespace

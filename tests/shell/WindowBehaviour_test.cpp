@@ -126,10 +126,12 @@ TEST_F(WindowBehaviour, TheRightButtonOpensTheTrayMenuAndItsItemsCallTheWindow) 
   EXPECT_TRUE(world_.windowing.popups.empty()) << "the menu opens on the release";
   TrayNotification(517);
   ASSERT_EQ(world_.windowing.popups.size(), 1u);
-  EXPECT_EQ(world_.windowing.popups[0],
-            (sim::SimWindowing::Popup{{"KV-3050P Setup", "Ombrix Home", "Exit"},
-                                      win::TPM_LEFTALIGN | win::TPM_LEFTBUTTON,
-                                      Main().form.hWnd()}));
+  EXPECT_EQ(
+      world_.windowing.popups[0],
+      (sim::SimWindowing::Popup{{"KV-3050P Setup", "Ombrix Home", "Pause button remapping", "Exit"},
+                                win::TPM_LEFTALIGN | win::TPM_LEFTBUTTON,
+                                Main().form.hWnd(),
+                                {false, false, false, false}}));
   EXPECT_EQ(world_.shell.launches.size(), 1u);
   EXPECT_TRUE(InTray()) << "the home page leaves the window where it is";
 

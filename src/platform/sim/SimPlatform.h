@@ -5,6 +5,7 @@
 
 #include "platform/ServiceList.h"
 #include "platform/sim/SimDebugLog.h"
+#include "platform/sim/SimForeground.h"
 #include "platform/sim/SimGdi.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMouseParams.h"
@@ -48,14 +49,15 @@ struct SimPlatform {
   SimResources resources;
   SimShell shell;
   SimInput input;
+  SimForeground foreground;
   SimGdi gdi;
   SimDesktop desktop{gdi};
   SimSession session;
   SimDebugLog debugLog;
 
   platform::InstallServices<platform::AllServices> use{
-      registry, mouse, screen,  timers,  windowing, process,  resources, shell,
-      input,    gdi,   desktop, desktop, session,   debugLog, threads};
+      registry, mouse,      screen, timers,  windowing, process, resources, shell,
+      input,    foreground, gdi,    desktop, desktop,   session, debugLog,  threads};
   // Declared after the installation, so that it goes first: it waits for its
   // threads while every service they use is still installed.
   SimThreads threads;

@@ -19,6 +19,12 @@ win::BOOL SimShell::Shell_NotifyIconA(win::DWORD message, const win::NOTIFYICOND
     if (message == win::NIM_ADD && !present && !refuseIcons) {
       icons[key] = std::string(data->szTip, strnlen(data->szTip, sizeof data->szTip));
       result = win::TRUE;
+    } else if (message == win::NIM_MODIFY && present) {
+      // Only the members uFlags names change; the tip is all the sim keeps.
+      if ((data->uFlags & win::NIF_TIP) != 0) {
+        icons[key] = std::string(data->szTip, strnlen(data->szTip, sizeof data->szTip));
+      }
+      result = win::TRUE;
     } else if (message == win::NIM_DELETE && present) {
       icons.erase(key);
       result = win::TRUE;

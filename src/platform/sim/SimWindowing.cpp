@@ -282,9 +282,10 @@ win::BOOL SimWindowing::ReleaseCapture() {
   return win::TRUE;
 }
 
-int SimWindowing::TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+int SimWindowing::TrackPopupMenu(const std::vector<std::string>& items,
+                                 const std::vector<bool>& checked, win::UINT flags,
                                  win::HWND owner) {
-  popups.push_back({items, flags, owner});
+  popups.push_back({items, flags, owner, checked});
   if (menuChoices.empty()) return -1;
   const std::string choice = menuChoices.front();
   menuChoices.pop_front();

@@ -217,8 +217,8 @@ class SimWindowing final : public platform::Windowing {
   std::function<void(win::HWND window, bool gained)> focusMoved;
   // The parent of a window not made here (0: none known).
   std::function<win::HWND(win::HWND window)> parentOf;
-  int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
-                     win::HWND owner) override;
+  int TrackPopupMenu(const std::vector<std::string>& items, const std::vector<bool>& checked,
+                     win::UINT flags, win::HWND owner) override;
   win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
   win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
@@ -245,6 +245,7 @@ class SimWindowing final : public platform::Windowing {
     std::vector<std::string> items;
     win::UINT flags;
     win::HWND owner;
+    std::vector<bool> checked;
     bool operator==(const Popup&) const = default;
   };
   std::vector<Popup> popups;

@@ -32,6 +32,12 @@ struct MenuDestroyer {
 };
 using UniqueMenu = platform::UniqueHandle<HMENU, MenuDestroyer>;
 
+struct KernelHandleCloser {
+  void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+// A process or token handle.
+using UniqueHandle = platform::UniqueHandle<HANDLE, KernelHandleCloser>;
+
 struct WindowDestroyer {
   void operator()(HWND window) const { ::DestroyWindow(window); }
 };

@@ -6,6 +6,7 @@
 
 #include "platform/ServiceList.h"
 #include "platform/win32/Win32DebugLog.h"
+#include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32Gdi.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MouseParams.h"
@@ -39,6 +40,7 @@ struct Win32Platform {
   Win32Resources resources;
   Win32Shell shell;
   Win32Input input;
+  Win32Foreground foreground;
   Win32Gdi gdi;
   Win32Pointer pointer;
   Win32UserControls userControls;
@@ -46,8 +48,8 @@ struct Win32Platform {
   Win32DebugLog debugLog;
 
   platform::InstallServices<platform::AllServices> use{
-      registry, mouse, screen,  timers,       windowing, process,  resources, shell,
-      input,    gdi,   pointer, userControls, session,   debugLog, threads};
+      registry, mouse,      screen, timers,  windowing,    process, resources, shell,
+      input,    foreground, gdi,    pointer, userControls, session, debugLog,  threads};
   // Declared after the installation, so that it goes first: it waits for its
   // threads while every service they use is still installed.
   Win32Threads threads;

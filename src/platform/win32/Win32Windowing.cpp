@@ -324,11 +324,13 @@ bool Win32Windowing::IsChild(win::HWND parent, win::HWND window) {
   return ::IsChild(H(parent), H(window)) != FALSE;
 }
 
-int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
+int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items,
+                                   const std::vector<bool>& checked, win::UINT flags,
                                    win::HWND owner) {
   const UniqueMenu menu(::CreatePopupMenu());
   for (std::size_t i = 0; i < items.size(); ++i) {
-    ::AppendMenuA(menu.get(), MF_STRING, i + 1, items[i].c_str());
+    const UINT check = i < checked.size() && checked[i] ? MF_CHECKED : MF_UNCHECKED;
+    ::AppendMenuA(menu.get(), MF_STRING | check, i + 1, items[i].c_str());
   }
   POINT at{};
   ::GetCursorPos(&at);

@@ -26,8 +26,8 @@ class Win32Windowing final : public platform::Windowing {
   win::HWND GetFocus() override;
   void SetFocus(win::HWND window) override;
   bool IsChild(win::HWND parent, win::HWND window) override;
-  int TrackPopupMenu(const std::vector<std::string>& items, win::UINT flags,
-                     win::HWND owner) override;
+  int TrackPopupMenu(const std::vector<std::string>& items, const std::vector<bool>& checked,
+                     win::UINT flags, win::HWND owner) override;
   win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
   win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;

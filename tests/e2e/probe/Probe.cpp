@@ -17,11 +17,14 @@
 //   probe toplevel               every visible top-level window: class|title
 //   probe cursor                 the pointer shown now: its handle, and its hot
 //                                spot where it can be read
-//   probe watch SECONDS          shows a window of its own titled "KV probe" at
+//   probe watch SECONDS [KIND]   shows a window of its own titled "KV probe" at
 //                                (20, 20), 320 x 240, in front, and prints each
 //                                key and mouse-button message it receives
 //                                ("keydown a6", "xbuttondown 1", "mbuttonup")
-//                                until the time is up
+//                                until the time is up; KIND "fullscreen" covers
+//                                the whole screen instead, as a game does, and
+//                                "confined" confines the pointer to the window
+//                                (ClipCursor) while it is active
 //   probe children               the class and text of each child window of the
 //                                program's window, one "class|text" a line
 //   probe accessible             what assistive technology gets from each child
@@ -283,8 +286,26 @@ const char* ButtonMessageName(UINT message) {
   }
 }
 
+bool watchConfines = false;
+
+// Confines the pointer to the window, as a game in a window does while active.
+void ConfineTo(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  ClipCursor(&rect);
+}
+
 LRESULT CALLBACK WatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_ACTIVATE:
+      if (watchConfines) {
+        if (LOWORD(wParam) != WA_INACTIVE) {
+          ConfineTo(window);
+        } else {
+          ClipCursor(nullptr);
+        }
+      }
+      break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       std::printf("keydown %02x\n", static_cast<unsigned>(wParam));
@@ -310,7 +331,9 @@ LRESULT CALLBACK WatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-int Watch(int seconds) {
+int Watch(int seconds, const std::string& kind) {
+  watchConfines = kind == "confined";
+  const bool fullScreen = kind == "fullscreen";
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = WatchProcedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -318,11 +341,17 @@ int Watch(int seconds) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = "KVProbe";
   RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(WS_EX_TOPMOST, "KVProbe", "KV probe", WS_POPUP | WS_BORDER, 20, 20,
-                                320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window =
+      fullScreen
+          ? CreateWindowExA(WS_EX_TOPMOST, "KVProbe", "KV probe", WS_POPUP, 0, 0,
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr)
+          : CreateWindowExA(WS_EX_TOPMOST, "KVProbe", "KV probe", WS_POPUP | WS_BORDER, 20, 20, 320,
+                            240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ShowWindow(window, SW_SHOWNORMAL);
   SetForegroundWindow(window);
   SetFocus(window);
+  if (watchConfines) ConfineTo(window);
   SetTimer(window, 1, static_cast<UINT>(seconds) * 1000, nullptr);
   std::printf("ready\n");
   std::fflush(stdout);
@@ -332,6 +361,7 @@ int Watch(int seconds) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  if (watchConfines) ClipCursor(nullptr);
   DestroyWindow(window);
   return 0;
 }
@@ -450,7 +480,7 @@ int main(int argc, char** argv) {
   if (command == "accessible") return Accessible(nullptr);
   if (command == "press" && argc > 2) return Accessible(argv[2]);
   if (command == "cursor") return Cursor();
-  if (command == "watch" && argc > 2) return Watch(std::atoi(argv[2]));
+  if (command == "watch" && argc > 2) return Watch(std::atoi(argv[2]), argc > 3 ? argv[3] : "");
   if (command == "processes" && argc > 2) return Processes(argv[2], false);
   if (command == "pids" && argc > 2) return Processes(argv[2], true);
   if (command == "shortcut" && argc > 2) return Shortcut(argv[2]);
@@ -461,7 +491,7 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: probe params|set-dblclick N|set-wheel N|set-speed N|swap 0|1|"
                "windows TITLE|answer TITLE ID|post MSG W L|menus|toplevel|children|cursor|"
-               "watch SECONDS|processes NAME|pids NAME|shortcut FILE|run COMMANDLINE|"
+               "watch SECONDS [KIND]|processes NAME|pids NAME|shortcut FILE|run COMMANDLINE|"
                "wait PID SECONDS\n");
   return 2;
 }

@@ -10,6 +10,7 @@ class SimBackend final : public Backend {
   platform::MouseParams& MouseParams() override { return platform_.mouse; }
   platform::Input& Input() override { return platform_.input; }
   platform::Threads& Threads() override { return platform_.threads; }
+  platform::Foreground& Foreground() override { return platform_.foreground; }
   win::HINSTANCE ProgramModule() override { return 0x140000000; }
   void MouseEvent(win::UINT message, win::DWORD mouseData) override {
     platform_.input.SendMouseEvent(message, mouseData);

@@ -105,6 +105,7 @@ class Win32Backend final : public Backend {
   platform::Screen& Screen() override { return platform_.screen; }
   platform::Timers& Timers() override { return platform_.timers; }
   platform::Pointer& Pointer() override { return platform_.pointer; }
+  platform::Foreground& Foreground() override { return platform_.foreground; }
   platform::UserControls& UserControls() override { return platform_.userControls; }
   platform::Windowing& Windowing() override { return platform_.windowing; }
   // One hidden window for the whole run: under Wine each top-level window
