@@ -1,7 +1,8 @@
 // What the mouse hook decides with, for one run of the program: the choices
-// the panel's combo boxes show, pushed in whenever one of them changes, and
-// what earlier presses left for their releases. The main window owns it; the
-// hook reaches it through the hook object.
+// the panel's combo boxes show, pushed in from the window's thread whenever
+// one of them changes, and what earlier presses left for their releases,
+// which only the hook's thread touches. The main window owns it; the hook
+// reaches it through the hook object.
 #pragma once
 
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "platform/Windowing.h"
 #include "remap/ButtonDispatch.h"
+#include "remap/Latest.h"
 
 namespace remap {
 
@@ -27,20 +29,28 @@ class RemapEngine {
     return nCode < 0 || offset > 5 || ((kHandled >> offset) & 1U) == 0;
   }
 
-  // The texts cmbWButton, cmbXButton1 and cmbXButton2 show now.
+  // The window's thread: the texts cmbWButton, cmbXButton1 and cmbXButton2
+  // show now. The hook's next event sees them.
   void SetChoices(std::string_view wheelButton, std::string_view xButton1,
                   std::string_view xButton2);
-  Choices CurrentChoices() const { return {wheelButton_, xButton1_, xButton2_}; }
-  const ButtonMemory& Memory() const { return memory_; }
 
+  // The deciding thread only, one at a time.
+  Choices CurrentChoices();
+  const ButtonMemory& Memory() const { return memory_; }
   // Decides one event with the current choices and keeps what it leaves for
   // the releases to come.
   Decision Decide(int nCode, win::WPARAM wParam, win::DWORD mouseData);
 
  private:
-  std::string wheelButton_;
-  std::string xButton1_;
-  std::string xButton2_;
+  // What the window's thread sets, handed over whole.
+  struct Settings {
+    std::string wheelButton;
+    std::string xButton1;
+    std::string xButton2;
+  };
+  // The window thread's copy of what it published last.
+  Settings published_;
+  Latest<Settings> settings_;
   ButtonMemory memory_;
 };
 
