@@ -207,6 +207,6 @@ void PointerMovesWhileTheWindowIsBusy(benchmark::State& state) {
   // one in every round is the program.
   if (typical >= 1e-3) state.SkipWithError("in most rounds a pointer move waited 1 ms or more");
 }
-BENCHMARK(PointerMovesWhileTheWindowIsBusy)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(PointerMovesWhileTheWindowIsBusy)->Iterations(9)->Unit(benchmark::kMillisecond);
 
 }  // namespace
