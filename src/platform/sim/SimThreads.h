@@ -60,8 +60,9 @@ class SimMessageQueue {
   explicit SimMessageQueue(win::DWORD owner) : owner_(owner) {}
   // With the shared lock held; unlocks it while the call runs.
   void ServeOne(std::unique_lock<std::mutex>& lock);
+  // Nothing waits in it, and its thread, once it runs a loop, waits there.
   bool Settled() const {
-    return !loops_ || !alive_ || (waiting_ && sent_.empty() && posted_.empty());
+    return !alive_ || (sent_.empty() && posted_.empty() && (waiting_ || !loops_));
   }
 
   win::DWORD owner_;
