@@ -9,3 +9,14 @@ if(KV_SANITIZERS)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The thread-sanitizer build (the tsan preset): the remapping tests alone,
+# the only ones whose program runs threads side by side. Any report ends the
+# program with a failure.
+if(KV_TSAN)
+  if(WIN32 OR MSVC OR KV_SANITIZERS)
+    message(FATAL_ERROR "KV_TSAN is for the native g++ or clang build alone: cmake --preset tsan")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()

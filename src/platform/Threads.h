@@ -1,10 +1,12 @@
-// kernel32 threads and the COM apartment of each: the few short-lived workers
-// the program starts so that the UI thread, which every mouse event of the
-// desktop waits for, never waits itself.
+// kernel32 threads, their message queues and the COM apartment of each: the
+// short-lived workers that start programs for the window's thread, and the
+// one long-lived thread that serves the mouse hook, which every mouse event
+// of the desktop waits for.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/WinTypes.h"
 
@@ -25,9 +27,28 @@ constexpr DWORD COINIT_MULTITHREADED = 0x0;
 constexpr DWORD COINIT_APARTMENTTHREADED = 0x2;
 constexpr DWORD COINIT_DISABLE_OLE1DDE = 0x4;
 
+constexpr UINT WM_QUIT = 0x0012;
+
+// A message posted to a thread rather than to a window.
+struct ThreadMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
 }  // namespace win
 
 namespace platform {
+
+// A thread whose end someone waits for (the handle CreateThread answers).
+// Letting go of it leaves the thread running.
+class Thread {
+ public:
+  virtual ~Thread() = default;
+  virtual win::DWORD Id() const = 0;
+  // Waits at most this long for the thread to end; true when it has.
+  virtual bool Join(win::DWORD milliseconds) = 0;
+};
 
 class Threads {
  public:
@@ -41,6 +62,22 @@ class Threads {
   // thread; a call that fails is not.
   [[nodiscard]] virtual win::HRESULT CoInitializeEx(win::DWORD coInit) = 0;
   virtual void CoUninitialize() = 0;
+
+  // Runs work on a new thread that lasts and can be waited for; null when no
+  // thread could be made (work has not run and never will).
+  virtual std::unique_ptr<Thread> StartThread(std::function<void()> work) = 0;
+  virtual win::DWORD GetCurrentThreadId() = 0;
+  // Gives the calling thread a message queue (PeekMessageA with
+  // PM_NOREMOVE): from then on messages can be posted to it.
+  virtual void MakeMessageQueue() = 0;
+  // Queues a message for a thread that has a queue; FALSE otherwise.
+  virtual win::BOOL PostThreadMessageA(win::DWORD threadId, win::UINT message, win::WPARAM wParam,
+                                       win::LPARAM lParam) = 0;
+  // The calling thread's next posted message (GetMessageA for no window).
+  // While it waits, the thread serves what the system sends it, among them
+  // the calls of the low-level hooks it installed. False for WM_QUIT or when
+  // the queue failed: the loop ends.
+  virtual bool GetMessageA(win::ThreadMessage* message) = 0;
 };
 
 }  // namespace platform

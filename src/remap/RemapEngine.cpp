@@ -25,11 +25,24 @@ std::optional<ButtonEvent> RemapEngine::EventOf(int nCode, win::WPARAM wParam,
 
 void RemapEngine::SetChoices(std::string_view wheelButton, std::string_view xButton1,
                              std::string_view xButton2) {
-  settings_ = Settings::FromTexts(wheelButton, xButton1, xButton2, settings_.paused);
+  const std::lock_guard lock(publishing_);
+  published_ = Settings::FromTexts(wheelButton, xButton1, xButton2, published_.paused);
+  settings_.Publish(published_);
+}
+
+void RemapEngine::SetPaused(bool paused) {
+  const std::lock_guard lock(publishing_);
+  published_.paused = paused;
+  settings_.Publish(published_);
+}
+
+Settings RemapEngine::PublishedSettings() const {
+  const std::lock_guard lock(publishing_);
+  return published_;
 }
 
 Decision RemapEngine::Decide(ButtonEvent event) {
-  const Settings settings = settings_;
+  const Settings settings = settings_.Read();
   const Context context = NeedsContext(event, settings, memory_) ? desktop_.Now() : Context{};
   return remap::Decide(event, settings, context, memory_);
 }

@@ -1,8 +1,9 @@
-// The low-level mouse hook's module state and its procedure. The procedure
-// hands pointer moves and wheel turns on at once; for the buttons it asks the
-// hook object's engine what to do, sends the keys, hands a program start to
-// the main window (never starting it inside the hook, where the whole
-// desktop's mouse waits) and consumes or passes the event on.
+// The low-level mouse hook's module state and its procedure, which runs on
+// the hook object's thread. The procedure hands pointer moves and wheel turns
+// on at once; for the buttons it asks the hook object's engine what to do,
+// sends the keys, posts a program start to the main window (never starting
+// it inside the hook, where the whole desktop's mouse waits, and never
+// waiting for the window's thread) and consumes or passes the event on.
 #pragma once
 
 #include <memory>
@@ -26,9 +27,12 @@ static_assert(sizeof(MouseHookRecord) == 20);
 
 // What SetWindowsHookExA answered for the current hook: 0 before
 // installation and after a failed one. It keeps its value after the hook is
-// removed.
+// removed. Only the hook thread writes it; others read it once that thread
+// has done its work.
 inline win::HHOOK hMouseHook = 0;
-// The one hook object of the process, empty while no hook is wanted.
+// The one hook object of the process, empty while no hook is wanted. The
+// window's thread sets it before the hook thread starts and empties it once
+// that thread has ended.
 inline std::shared_ptr<clsMouseEvents> objMouseEvents;
 inline MouseHookRecord MouseHookData{};
 

@@ -89,7 +89,7 @@ frmMain::frmMain() : layout_(LoadLayout()) {
     return win::LRESULT{0};
   });
   // Windows may drop the hook unseen while the screen is locked or the
-  // machine sleeps: put it back when the user returns.
+  // machine sleeps: have the hook thread put it back when the user returns.
   form.OnMessage(win::WM_WTSSESSION_CHANGE, [](win::WPARAM change, win::LPARAM) {
     if (change == win::WTS_SESSION_UNLOCK && modHooking::objMouseEvents) {
       modHooking::objMouseEvents->ReinstallHook();
@@ -200,7 +200,8 @@ void frmMain::Form_Load() {
   stored.ScrollLine = mod_Registry::ReadMouseValue(mod_Registry::ScrollLine);
   ShapeWindow();
   panel_->Fill(stored);
-  // The hook object makes itself objMouseEvents.
+  // The hook object makes itself objMouseEvents and installs the hook on a
+  // thread of its own.
   std::make_shared<clsMouseEvents>()->HookMouseEvents(remapEngine, form.hWnd());
   sessionNotified_ = platform::Use<platform::Session>().WTSRegisterSessionNotification(
                          form.hWnd(), win::NOTIFY_FOR_THIS_SESSION) != win::FALSE;
@@ -297,8 +298,8 @@ void frmMain::EndProgram() {
 
 void frmMain::GoHomePage() {
   const std::string address = std::string("\"") + kHomePage + "\"";
-  // Off the UI thread: a browser can take long to start, and every mouse
-  // event of the desktop waits for this thread.
+  // Off the UI thread: a browser can take long to start, and the window
+  // would not answer meanwhile.
   platform::ShellExecuteOnWorker(form.hWnd(), nullptr, address.c_str(), nullptr, "\"\"",
                                  win::SW_SHOWMAXIMIZED);
 }

@@ -60,7 +60,7 @@ class frmMain {
   // The tray menu's pause: every mouse event passes on untouched until
   // resumed. Never stored: every start remaps.
   void PauseRemapping(bool paused);
-  bool RemappingPaused() const { return remapEngine.CurrentSettings().paused; }
+  bool RemappingPaused() const { return remapEngine.PublishedSettings().paused; }
 
   bool Activated = false;
   // What the mouse hook decides with: the button choices the combo boxes

@@ -1,14 +1,20 @@
 // Threads of the process and COM's rules for each one's apartment, which the
-// shell's workers rely on.
+// shell's workers rely on; and a lasting thread's message loop, which serves
+// the low-level hook that thread installed and the messages posted to it.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <future>
 #include <memory>
 #include <thread>
 #include <vector>
 
 #include "conformance/ContractTest.h"
+#include "platform/Input.h"
+#include "platform/Services.h"
 #include "platform/Threads.h"
+#include "platform/Windowing.h"
 
 namespace conformance {
 namespace {
@@ -40,6 +46,59 @@ TEST_F(ThreadsContract, EachNewThreadJoinsComOnceInOneModel) {
   EXPECT_NE(ran.get(), std::this_thread::get_id());
   EXPECT_EQ(answered.get(), (std::vector<win::HRESULT>{win::S_OK, win::S_FALSE,
                                                        win::RPC_E_CHANGED_MODE, win::S_OK}));
+}
+
+std::atomic<win::DWORD> hookRanOn{0};
+win::LRESULT NotesItsThread(int nCode, win::WPARAM wParam, win::LPARAM lParam) {
+  hookRanOn = platform::Use<platform::Threads>().GetCurrentThreadId();
+  return platform::Use<platform::Input>().CallNextHookEx(0, nCode, wParam, lParam);
+}
+
+TEST_F(ThreadsContract, ALoopThreadServesItsHookAndItsMessagesAndEnds) {
+  platform::Threads& threads = Platform().Threads();
+  platform::Input& input = Platform().Input();
+  constexpr win::UINT kNote = win::WM_APP + 5;
+  constexpr win::UINT kEnd = win::WM_APP + 6;
+  const win::HINSTANCE module = Platform().ProgramModule();
+  hookRanOn = 0;
+  const auto ready = std::make_shared<std::promise<win::DWORD>>();
+  const auto ended = std::make_shared<std::promise<std::vector<win::WPARAM>>>();
+  std::future<win::DWORD> started = ready->get_future();
+  std::future<std::vector<win::WPARAM>> noted = ended->get_future();
+  const std::unique_ptr<platform::Thread> thread =
+      threads.StartThread([&threads, &input, module, ready, ended] {
+        threads.MakeMessageQueue();
+        const win::HHOOK hook =
+            input.SetWindowsHookExA(win::WH_MOUSE_LL, &NotesItsThread, module, 0);
+        ready->set_value(hook == 0 ? 0 : threads.GetCurrentThreadId());
+        std::vector<win::WPARAM> got;
+        win::ThreadMessage message{};
+        while (threads.GetMessageA(&message) && message.message != kEnd) {
+          if (message.message == kNote) got.push_back(message.wParam);
+        }
+        input.UnhookWindowsHookEx(hook);
+        ended->set_value(got);
+      });
+  ASSERT_NE(thread, nullptr);
+  const win::DWORD id = started.get();
+  ASSERT_NE(id, 0u) << "the hook was installed";
+  EXPECT_EQ(id, thread->Id());
+  EXPECT_NE(id, threads.GetCurrentThreadId());
+  EXPECT_FALSE(thread->Join(0)) << "it waits in its loop";
+
+  Platform().MouseEvent(win::WM_MOUSEMOVE, 0);
+  for (int i = 0; i < 100 && hookRanOn == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_EQ(hookRanOn, id) << "the hook runs on the thread that installed it";
+
+  for (const win::WPARAM value : {win::WPARAM{1}, win::WPARAM{2}}) {
+    EXPECT_NE(threads.PostThreadMessageA(id, kNote, value, 0), win::FALSE);
+  }
+  EXPECT_NE(threads.PostThreadMessageA(id, kEnd, 0, 0), win::FALSE);
+  EXPECT_TRUE(thread->Join(5000));
+  EXPECT_EQ(noted.get(), (std::vector<win::WPARAM>{1, 2})) << "in the order posted";
+  EXPECT_EQ(threads.PostThreadMessageA(id, kNote, 3, 0), win::FALSE) << "no thread, no queue";
 }
 
 }  // namespace

@@ -297,6 +297,7 @@ TEST_F(Remap, TheWatchdogPutsBackAHookTheSystemDropped) {
       << "without the hook the side button is the system's own";
   EXPECT_TRUE(Input().SendMouseEvent(win::WM_MOUSEMOVE, 0, {200, 100}));
   world_.timers.Advance(1000);
+  world_.threads.Settle();
   ASSERT_EQ(Input().Hooks().size(), 1u);
   EXPECT_NE(modHooking::hMouseHook, first);
   Click(win::WM_XBUTTONDOWN, kX1);
@@ -312,11 +313,13 @@ TEST_F(Remap, AHookRefusedAtStartUpIsTriedAgain) {
   ASSERT_TRUE(StartProgram());
   Input().SendMouseEvent(win::WM_MOUSEMOVE, 0, {10, 10});
   world_.timers.Advance(1000);
+  world_.threads.Settle();
   EXPECT_TRUE(Input().Hooks().empty());
 
   Input().refuseHooks = false;
   Input().SendMouseEvent(win::WM_MOUSEMOVE, 0, {20, 10});
   world_.timers.Advance(1000);
+  world_.threads.Settle();
   ASSERT_EQ(Input().Hooks().size(), 1u);
   Click(win::WM_XBUTTONDOWN, kX2);
   EXPECT_EQ(Input().keys, (std::vector<SimKey>{kForwardDown, kForwardUp}));
@@ -373,6 +376,7 @@ TEST(RemapWatchdog, WhatPutsTheHookBackAndWhatDoesNot) {
 
     c.happen(world, window);
     world.timers.Advance(1000);
+    world.threads.Settle();
     EXPECT_EQ(modHooking::hMouseHook != before, c.reinstalls) << c.what;
     EXPECT_EQ(world.input.Hooks().size(), 1u) << c.what;
     world.input.SendMouseEvent(win::WM_XBUTTONUP, kX1);

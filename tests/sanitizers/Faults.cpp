@@ -1,10 +1,11 @@
 // Commits the one fault named on its command line, so that the sanitizer
-// build shows it ends a program with a report on each kind: a leak, a read
-// past a heap block, a signed overflow. Every size comes from the argument
-// count, so the optimiser can neither see the fault nor remove it.
+// builds show they end a program with a report on each kind: a leak, a read
+// past a heap block, a signed overflow, two threads writing one value. Every size comes from the
+// argument count, so the optimiser can neither see the fault nor remove it.
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <thread>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -26,6 +27,14 @@ int main(int argc, char** argv) {
     std::printf("%d\n", big);
     return 0;
   }
-  std::fprintf(stderr, "usage: %s leak|overrun|overflow\n", argv[0]);
+  if (fault == "race") {
+    int shared = 0;
+    std::thread other([&shared, n] { shared += n; });
+    shared += n;
+    other.join();
+    std::printf("%d\n", shared);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: %s leak|overrun|overflow|race\n", argv[0]);
   return 2;
 }

@@ -1,6 +1,7 @@
 #include "platform/sim/SimWindowing.h"
 
 #include "platform/Text.h"
+#include "platform/sim/SimThreads.h"
 
 #include <algorithm>
 
@@ -198,6 +199,9 @@ win::HWND SimWindowing::NextHandle() {
 }
 
 std::unique_ptr<platform::FormWindow> SimWindowing::CreateForm(const platform::FormSpec& spec) {
+  // A thread with a window has a message queue: what the system sends it
+  // waits for its loop.
+  SimMessageQueue::Make();
   platform::PixelRect rect{0, 0, spec.clientWidth, spec.clientHeight};
   if (spec.centered) {
     rect.left = (screenWidth - spec.clientWidth) / 2;
@@ -240,6 +244,8 @@ int SimWindowing::MessageBoxA(win::HWND owner, const std::string& text, const st
 win::BOOL SimWindowing::PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                                      win::LPARAM lParam) {
   if (Form(window) == nullptr || Form(window)->Destroyed()) return win::FALSE;
+  // Any thread may post.
+  const std::lock_guard lock(postedMutex_);
   posted_.push_back({window, message, wParam, lParam});
   return win::TRUE;
 }
@@ -318,9 +324,17 @@ win::UINT SimWindowing::RegisterWindowMessageA(const std::string& name) {
 
 int SimWindowing::DispatchPosted() {
   int ran = 0;
-  while (!posted_.empty()) {
-    const Posted next = posted_.front();
-    posted_.pop_front();
+  if (const auto queue = SimMessageQueue::OfThread(SimMessageQueue::ThisThreadId())) {
+    queue->ServeSent();
+  }
+  for (;;) {
+    Posted next{};
+    {
+      const std::lock_guard lock(postedMutex_);
+      if (posted_.empty()) break;
+      next = posted_.front();
+      posted_.pop_front();
+    }
     if (SimFormWindow* form = Form(next.window)) form->Send(next.message, next.wParam, next.lParam);
     ++ran;
   }

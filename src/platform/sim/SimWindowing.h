@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -226,7 +227,10 @@ class SimWindowing final : public platform::Windowing {
   // Runs the message loop once over what is posted: every queued message,
   // and those the handlers post meanwhile, in order. Answers how many ran.
   int DispatchPosted();
-  std::size_t PostedCount() const { return posted_.size(); }
+  std::size_t PostedCount() const {
+    const std::lock_guard lock(postedMutex_);
+    return posted_.size();
+  }
 
   // Sent messages that reached the default processing, and capture releases.
   struct Sent {
@@ -283,6 +287,7 @@ class SimWindowing final : public platform::Windowing {
     win::WPARAM wParam;
     win::LPARAM lParam;
   };
+  mutable std::mutex postedMutex_;
   std::deque<Posted> posted_;
   std::map<std::string, win::UINT> registered_;
   std::map<win::HWND, SimWindowBase*> windows_;

@@ -20,6 +20,12 @@ class Win32Threads final : public platform::Threads {
   bool CreateThread(std::function<void()> work) override;
   win::HRESULT CoInitializeEx(win::DWORD coInit) override;
   void CoUninitialize() override;
+  std::unique_ptr<platform::Thread> StartThread(std::function<void()> work) override;
+  win::DWORD GetCurrentThreadId() override;
+  void MakeMessageQueue() override;
+  win::BOOL PostThreadMessageA(win::DWORD threadId, win::UINT message, win::WPARAM wParam,
+                               win::LPARAM lParam) override;
+  bool GetMessageA(win::ThreadMessage* message) override;
 
  private:
   struct HandleCloser {
