@@ -503,6 +503,10 @@ class VanishingRegistry final : public platform::Registry {
                              win::DWORD* type, win::BYTE* data, win::DWORD* dataSize) override {
     return real_.RegEnumValueA(key, index, name, nameLength, type, data, dataSize);
   }
+  win::LSTATUS RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter, win::HWND window,
+                                       win::UINT message) override {
+    return real_.RegNotifyChangeKeyValue(key, filter, window, message);
+  }
 
  private:
   bool Gone() { return opensLeft_-- <= 0; }

@@ -21,7 +21,14 @@
 namespace sim {
 
 struct SimPlatform {
-  SimPlatform() = default;
+  SimPlatform() {
+    // Change notifications arrive as posted messages; windows belong to the
+    // process the test plays.
+    registry.postMessage = [this](win::HWND window, win::UINT message) {
+      windowing.SystemPosts(window, message, 0, 0);
+    };
+    windowing.callingProcess = [this] { return process.processId; };
+  }
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;
 
