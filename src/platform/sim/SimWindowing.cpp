@@ -405,6 +405,15 @@ std::optional<platform::MonitorInfo> SimWindowing::GetMonitorInfoA(win::HMONITOR
   return monitors[monitor - kFirstMonitor];
 }
 
+int SimWindowing::TakePosted(win::HWND window, win::UINT message) {
+  const auto before = posted_.size();
+  posted_.erase(
+      std::remove_if(posted_.begin(), posted_.end(),
+                     [&](const Posted& p) { return p.window == window && p.message == message; }),
+      posted_.end());
+  return static_cast<int>(before - posted_.size());
+}
+
 int SimWindowing::DispatchPosted() {
   int ran = 0;
   while (!posted_.empty()) {

@@ -265,6 +265,8 @@ class SimWindowing final : public platform::Windowing {
   // and those the handlers post meanwhile, in order. Answers how many ran.
   int DispatchPosted();
   std::size_t PostedCount() const { return posted_.size(); }
+  // Takes the queued messages of this number for the window; answers how many.
+  int TakePosted(win::HWND window, win::UINT message);
 
   // Sent messages that reached the default processing, and capture releases.
   struct Sent {
