@@ -12,11 +12,6 @@
 
 namespace win {
 
-using HMONITOR = std::uintptr_t;
-
-constexpr DWORD MONITOR_DEFAULTTONULL = 0;
-constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
-
 struct MONITORINFO {
   DWORD cbSize;
   RECT rcMonitor;

@@ -16,6 +16,8 @@ class Process {
   // True exactly when another copy of this program runs in the same sign-in.
   // Asked once, at start-up; the answer holds for the life of the process.
   [[nodiscard]] virtual bool IsAnotherInstanceRunning() = 0;
+  // This process's id (GetCurrentProcessId).
+  [[nodiscard]] virtual win::DWORD GetCurrentProcessId() = 0;
   // The instance handle of a loaded module, of the program itself for null.
   [[nodiscard]] virtual win::HINSTANCE GetModuleHandleA(const char* moduleName) = 0;
   // Ends the process at once, without unwinding (ExitProcess). The sim backend

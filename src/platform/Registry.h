@@ -47,6 +47,10 @@ constexpr REGSAM KEY_WRITE = READ_CONTROL | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
 static_assert(KEY_READ == 0x20019 && KEY_WRITE == 0x20006);
 constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
 
+// RegNotifyChangeKeyValue filters.
+constexpr DWORD REG_NOTIFY_CHANGE_NAME = 0x1;
+constexpr DWORD REG_NOTIFY_CHANGE_LAST_SET = 0x4;
+
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
 constexpr DWORD REG_CREATED_NEW_KEY = 1;
 constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
@@ -99,6 +103,14 @@ class Registry {
   [[nodiscard]] virtual win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name,
                                                    win::DWORD* nameLength, win::DWORD* type,
                                                    win::BYTE* data, win::DWORD* dataSize) = 0;
+  // RegNotifyChangeKeyValue(key, FALSE, filter, event, TRUE) on a key opened
+  // with KEY_NOTIFY, the event waited for by the thread pool, which posts the
+  // message to the window when it is set: the UI thread hears of the next
+  // change of the key's own values without ever waiting for it. One change,
+  // one message: call again to hear of the next. Closing the key ends it.
+  [[nodiscard]] virtual win::LSTATUS RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter,
+                                                             win::HWND window,
+                                                             win::UINT message) = 0;
 };
 
 }  // namespace platform

@@ -54,4 +54,11 @@ constexpr LSTATUS ERROR_MORE_DATA = 234;
 constexpr LSTATUS ERROR_NO_MORE_ITEMS = 259;
 constexpr LSTATUS ERROR_KEY_DELETED = 1018;
 
+// A display monitor, and what MonitorFromWindow answers for a window on
+// none: nothing, the primary one, or the nearest.
+using HMONITOR = std::uintptr_t;
+constexpr DWORD MONITOR_DEFAULTTONULL = 0;
+constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
+constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
+
 }  // namespace win

@@ -104,6 +104,9 @@ constexpr LPARAM MAKELPARAM(int low, int high) {
 
 namespace platform {
 
+// The window class of every form: how another process finds the program's window.
+inline constexpr char kFormClass[] = "KV3050PSetupForm";
+
 // A rectangle of a window in pixels of its parent's client area (or of the
 // screen for a top-level window).
 struct PixelRect {
@@ -178,6 +181,13 @@ class CheckBoxWindow : public Window {
 
 enum class IconSize { Large, Small };
 
+// GetMonitorInfoA: the monitor's rectangle and its work area (without the
+// taskbar and docked bars), in virtual-screen pixels.
+struct MonitorInfo {
+  PixelRect monitor;
+  PixelRect work;
+};
+
 struct FormSpec {
   std::string caption;
   int clientWidth = 0;   // pixels
@@ -234,6 +244,22 @@ class Windowing {
   [[nodiscard]] virtual win::HCURSOR LoadCursorA(const std::string& resourceName) = 0;
   // The session-wide number of a named message, the same in every process.
   [[nodiscard]] virtual win::UINT RegisterWindowMessageA(const std::string& name) = 0;
+
+  // The next top-level window of the class after `after` (0: the first),
+  // hidden ones included; 0 when there is none (FindWindowExA(0, after, class, 0)).
+  [[nodiscard]] virtual win::HWND FindWindowExA(win::HWND after, const std::string& className) = 0;
+  // The id of the thread that made the window, and of its process through
+  // processId; 0 (and the process untouched) for no window.
+  [[nodiscard]] virtual win::DWORD GetWindowThreadProcessId(win::HWND window,
+                                                            win::DWORD* processId) = 0;
+  // Lets that process take the foreground once; only a process that could
+  // take it itself can hand it on.
+  [[nodiscard]] virtual win::BOOL AllowSetForegroundWindow(win::DWORD processId) = 0;
+  // Brings the window to the front and activates it; refused (FALSE) unless
+  // this process owns the foreground or was allowed to take it.
+  [[nodiscard]] virtual win::BOOL SetForegroundWindow(win::HWND window) = 0;
+  [[nodiscard]] virtual win::HMONITOR MonitorFromWindow(win::HWND window, win::DWORD flags) = 0;
+  [[nodiscard]] virtual std::optional<MonitorInfo> GetMonitorInfoA(win::HMONITOR monitor) = 0;
 };
 
 }  // namespace platform

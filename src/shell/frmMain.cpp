@@ -184,7 +184,7 @@ void frmMain::Form_Load() {
   auto& process = platform::Use<platform::Process>();
   if (process.IsAnotherInstanceRunning()) {
     // Wake the running copy and leave without a trace.
-    mod_Registry::WriteMouseValue(mod_Registry::DoPopup, "1");
+    WakeUp::SignalRunningCopy();
     ended_ = true;
     process.ExitProcess(0);
     return;
@@ -205,6 +205,7 @@ void frmMain::Form_Load() {
   std::make_shared<clsMouseEvents>()->HookMouseEvents(remapEngine, form.hWnd());
   sessionNotified_ = platform::Use<platform::Session>().WTSRegisterSessionNotification(
                          form.hWnd(), win::NOTIFY_FOR_THIS_SESSION) != win::FALSE;
+  wakeUp_.Listen();
 }
 
 void frmMain::ShapeWindow() {
@@ -270,14 +271,14 @@ void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/
 
 void frmMain::Timer1_Timer() {
   if (modHooking::objMouseEvents) modHooking::objMouseEvents->KeepHookAlive();
-  if (mod_Registry::ReadMouseValue(mod_Registry::DoPopup) != "1") return;
-  mod_Registry::WriteMouseValue(mod_Registry::DoPopup, "0");
-  ShowWindow();
+  // The fall-back for a wake-up whose signal went astray.
+  wakeUp_.Check();
 }
 
 void frmMain::ShowWindow() {
   if (form.GetWindowState() == toolkit::vbMinimized) {
     form.SetWindowState(toolkit::vbNormal);
+    KeepOnScreen(form.Window());
     form.Show();
   }
   mod_Tray::RemoveTrayIcon();
@@ -326,6 +327,7 @@ void frmMain::TaskbarCreated() {
 
 void frmMain::HideToTray() {
   if (form.GetWindowState() == toolkit::vbMinimized) return;
+  const WakeUp::Hold hiding = wakeUp_.HoldBack();
   form.SetWindowState(toolkit::vbMinimized);
   form.Hide();
 }
@@ -362,6 +364,7 @@ void frmMain::Form_CloseRequest() {
   // Closed from the taskbar while minimised: HideToTray leaves a minimised
   // window as it is, so hide it here, or it would stay on the taskbar with
   // its icon in the tray.
+  const WakeUp::Hold hiding = wakeUp_.HoldBack();
   AddTrayIconToWindow();
   form.Hide();
 }

@@ -9,6 +9,7 @@
 #include "controls/ButtonExHost.h"
 #include "mouse/SettingsPanel.h"
 #include "remap/RemapEngine.h"
+#include "shell/WakeUp.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Form.h"
@@ -116,4 +117,6 @@ class frmMain {
   std::unique_ptr<SettingsPanel> panel_;
   bool ended_ = false;
   bool sessionNotified_ = false;
+  // After the form: it answers messages of the form's window.
+  WakeUp wakeUp_{form, [this] { ShowWindow(); }};
 };

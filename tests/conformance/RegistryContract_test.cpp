@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "conformance/ContractTest.h"
+#include "platform/Windowing.h"
 #include "support/RegistryTools.h"
 
 namespace conformance {
@@ -325,6 +326,62 @@ TEST_F(RegistryContract, PathSyntax) {
     EXPECT_EQ(status, expected) << path;
     if (status == win::ERROR_SUCCESS) Reg().RegCloseKey(key);
   }
+}
+
+// Change notifications make their own event and thread-pool wait, and the
+// pool's threads stay: leaks are counted over a second round instead.
+class KeyNotifyContract : public ContractTest {
+ protected:
+  void SetUp() override { DeleteTree(Reg(), win::HKEY_CURRENT_USER, kScratchKey); }
+  void TearDown() override { DeleteTree(Reg(), win::HKEY_CURRENT_USER, kScratchKey); }
+
+  win::HKEY Create(win::REGSAM access) {
+    win::HKEY key = 0;
+    EXPECT_EQ(Reg().RegCreateKeyExA(win::HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, access,
+                                    nullptr, &key, nullptr),
+              win::ERROR_SUCCESS);
+    return key;
+  }
+  void Write(const char* name) {
+    ASSERT_TRUE(SetRaw(Reg(), win::HKEY_CURRENT_USER, kScratchKey, name, win::REG_SZ, "1"));
+  }
+  // One round: armed twice, each change after an arming heard once, the
+  // closed key heard no more.
+  void Round() {
+    const win::HWND window = Platform().MessageWindow();
+    win::HKEY key = Create(win::KEY_READ);
+    ASSERT_EQ(Reg().RegNotifyChangeKeyValue(key, win::REG_NOTIFY_CHANGE_LAST_SET, window, kChanged),
+              win::ERROR_SUCCESS);
+    Write("a");
+    EXPECT_EQ(Platform().TakePosted(window, kChanged), 1) << "a set value is heard at once";
+    Write("a");
+    EXPECT_EQ(Platform().TakePosted(window, kChanged), 0) << "one request, one message";
+    ASSERT_EQ(Reg().RegNotifyChangeKeyValue(key, win::REG_NOTIFY_CHANGE_LAST_SET, window, kChanged),
+              win::ERROR_SUCCESS);
+    win::HKEY writer = Create(win::KEY_ALL_ACCESS);
+    EXPECT_EQ(Reg().RegDeleteValueA(writer, "a"), win::ERROR_SUCCESS);
+    Reg().RegCloseKey(writer);
+    EXPECT_EQ(Platform().TakePosted(window, kChanged), 1) << "so is a deleted one";
+    Reg().RegCloseKey(key);
+    Write("b");
+    EXPECT_EQ(Platform().TakePosted(window, kChanged), 0) << "closing the key ends it";
+  }
+
+  static constexpr win::UINT kChanged = win::WM_APP + 0x2A;
+};
+
+TEST_F(KeyNotifyContract, EachRequestPostsTheWindowAMessageForTheNextChangeOfAValue) {
+  const win::HWND window = Platform().MessageWindow();
+  win::HKEY writeOnly = Create(win::KEY_SET_VALUE);
+  EXPECT_EQ(
+      Reg().RegNotifyChangeKeyValue(writeOnly, win::REG_NOTIFY_CHANGE_LAST_SET, window, kChanged),
+      win::ERROR_ACCESS_DENIED)
+      << "KEY_NOTIFY is needed";
+  Reg().RegCloseKey(writeOnly);
+  Round();
+  const long handles = Platform().OpenHandles();
+  Round();
+  EXPECT_EQ(Platform().OpenHandles(), handles) << "a round leaves nothing open";
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST_F(MainWindow, StartsShownAndActivated) {
   EXPECT_FALSE(Window().IsIconic());
   EXPECT_TRUE(Main().Activated);
   EXPECT_EQ(Window().Text(), "KV-3050P Setup");
-  EXPECT_EQ(world_.registry.OpenKeyCount(), 0);
+  EXPECT_EQ(world_.registry.OpenKeyCount(), 1) << "only the key watched for the wake-up flag";
 }
 
 TEST_F(MainWindow, ASecondCopyWakesTheFirstAndEndsWithoutATrace) {
@@ -88,7 +88,7 @@ TEST_F(MainWindow, AWakeUpLeavesAShownWindowWhereItIs) {
   const auto commands = Window().ShowCommands().size();
   Store("DoPopup", "1");
   world_.timers.Advance(1000);
-  EXPECT_EQ(Window().ShowCommands().size(), commands) << "a visible window is not raised";
+  EXPECT_EQ(Window().ShowCommands().size(), commands) << "a visible window is not restored";
   EXPECT_EQ(Stored("DoPopup"), "0");
 }
 

@@ -70,6 +70,10 @@ class FaultyRegistry final : public platform::Registry {
     if (index >= valuesFailFrom) return enumFailure;
     return real_.RegEnumValueA(key, index, name, nameLength, type, data, dataSize);
   }
+  win::LSTATUS RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter, win::HWND window,
+                                       win::UINT message) override {
+    return real_.RegNotifyChangeKeyValue(key, filter, window, message);
+  }
 
  private:
   win::LSTATUS Refused(const char* subKey) {

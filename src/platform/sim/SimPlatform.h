@@ -34,6 +34,12 @@ struct SimPlatform {
       const SimUserControlSurface* site = desktop.Surface(window);
       return site != nullptr ? site->Parent() : win::HWND{0};
     };
+    // Change notifications arrive as posted messages; windows belong to the
+    // process the test plays.
+    registry.postMessage = [this](win::HWND window, win::UINT message) {
+      windowing.SystemPosts(window, message, 0, 0);
+    };
+    windowing.callingProcess = [this] { return process.processId; };
   }
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;

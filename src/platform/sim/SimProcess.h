@@ -15,6 +15,7 @@ class SimProcess final : public platform::Process {
     ++instanceQueries;
     return anotherInstance;
   }
+  win::DWORD GetCurrentProcessId() override { return processId; }
   // Only the program itself is loaded.
   win::HINSTANCE GetModuleHandleA(const char* moduleName) override {
     return moduleName == nullptr ? instance : 0;
@@ -26,6 +27,8 @@ class SimProcess final : public platform::Process {
   std::string commandLine = "\"C:\\Program Files\\KV3050P\\KV3050PSetup.exe\"";
   bool anotherInstance = false;
   win::HINSTANCE instance = 0x140000000;
+  // Tests that play a second copy in the same world give it another id.
+  win::DWORD processId = 1000;
   int instanceQueries = 0;
   std::optional<unsigned> exitCode;
 };

@@ -147,6 +147,7 @@ LSTATUS SimRegistry::RegCreateKeyExA(HKEY key, const char* subKey, DWORD /*reser
 
 LSTATUS SimRegistry::RegCloseKey(HKEY key) {
   if (roots_.count(key) != 0) return win::ERROR_SUCCESS;
+  watches_.erase(key);
   return handles_.erase(key) != 0 ? win::ERROR_SUCCESS : win::ERROR_INVALID_HANDLE;
 }
 
@@ -182,6 +183,7 @@ LSTATUS SimRegistry::RegDeleteValueA(HKEY key, const char* valueName) {
   Value* value = FindValue(*opened.key, valueName);
   if (value == nullptr) return win::ERROR_FILE_NOT_FOUND;
   opened.key->values.erase(opened.key->values.begin() + (value - opened.key->values.data()));
+  ValuesChanged(*opened.key);
   return win::ERROR_SUCCESS;
 }
 
@@ -202,7 +204,34 @@ LSTATUS SimRegistry::RegSetValueExA(HKEY key, const char* valueName, DWORD /*res
     opened.key->values.push_back(
         Value{valueName != nullptr ? valueName : "", type, std::move(bytes)});
   }
+  ValuesChanged(*opened.key);
   return win::ERROR_SUCCESS;
+}
+
+LSTATUS SimRegistry::RegNotifyChangeKeyValue(HKEY key, DWORD filter, win::HWND window,
+                                             win::UINT message) {
+  Opened opened;
+  if (LSTATUS status = Resolve(key, &opened); status != win::ERROR_SUCCESS) return status;
+  if ((opened.access & win::KEY_NOTIFY) == 0) return win::ERROR_ACCESS_DENIED;
+  // Asking again through the same handle replaces what it asked before.
+  watches_[key] = Watch{opened.key, filter, window, message};
+  return win::ERROR_SUCCESS;
+}
+
+void SimRegistry::ValuesChanged(const Key& key) {
+  std::vector<Watch> fired;
+  for (auto watch = watches_.begin(); watch != watches_.end();) {
+    if (watch->second.key.get() == &key &&
+        (watch->second.filter & win::REG_NOTIFY_CHANGE_LAST_SET)) {
+      fired.push_back(watch->second);
+      watch = watches_.erase(watch);
+    } else {
+      ++watch;
+    }
+  }
+  for (const Watch& watch : fired) {
+    if (postMessage) postMessage(watch.window, watch.message);
+  }
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // error codes, and a count of open handles so tests can prove none leaks.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,13 @@ class SimRegistry final : public platform::Registry {
                              win::DWORD* nameLength) override;
   win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name, win::DWORD* nameLength,
                              win::DWORD* type, win::BYTE* data, win::DWORD* dataSize) override;
+  win::LSTATUS RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter, win::HWND window,
+                                       win::UINT message) override;
+
+  // How a change notification reaches its window: a posted message.
+  std::function<void(win::HWND, win::UINT)> postMessage;
+  // Notifications asked for and not yet delivered.
+  int PendingNotifications() const { return static_cast<int>(watches_.size()); }
 
   // Handles returned by the open and create functions and not yet closed.
   int OpenKeyCount() const { return static_cast<int>(handles_.size()); }
@@ -70,9 +78,19 @@ class SimRegistry final : public platform::Registry {
                     win::HKEY* result, win::DWORD* disposition);
   win::HKEY NewHandle(std::shared_ptr<Key> key, win::REGSAM access);
   static Value* FindValue(Key& key, const char* name);
+  // A value of the key was set or deleted: each one-shot watch on it fires.
+  void ValuesChanged(const Key& key);
+
+  struct Watch {
+    std::shared_ptr<Key> key;
+    win::DWORD filter = 0;
+    win::HWND window = 0;
+    win::UINT message = 0;
+  };
 
   std::map<win::HKEY, std::shared_ptr<Key>> roots_;
   std::map<win::HKEY, Opened> handles_;
+  std::map<win::HKEY, Watch> watches_;  // by the handle that asked
   win::HKEY nextHandle_ = 0x1000;
 };
 

@@ -4,6 +4,8 @@
 #include "platform/sim/SimThreads.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 
 namespace sim {
 
@@ -12,6 +14,7 @@ SimWindowBase::SimWindowBase(SimWindowing& owner, win::HWND handle, win::HWND pa
     : owner_(owner),
       handle_(handle),
       parent_(parent),
+      process_(owner.callingProcess()),
       rect_(rect),
       visible_(visible),
       enabled_(enabled) {
@@ -77,7 +80,9 @@ void SimFormWindow::SetActive(bool active) {
 win::BOOL SimFormWindow::ShowWindow(int command) {
   if (destroyed_) return win::FALSE;
   showCommands_.push_back(command);
+  if (onShowCommand) onShowCommand(command);
   const bool wasVisible = visible_;
+  bool activated = false;
   switch (command) {
     case win::SW_HIDE:
       visible_ = false;
@@ -94,13 +99,21 @@ win::BOOL SimFormWindow::ShowWindow(int command) {
       visible_ = true;
       iconic_ = false;
       SetActive(true);
+      activated = true;
       break;
     case win::SW_SHOW:
       visible_ = true;
       if (!iconic_) SetActive(true);
+      activated = !iconic_;
       break;
     default:
       break;
+  }
+  if (activated && owner_.callingProcess() == owner_.foregroundProcess) {
+    owner_.foreground = handle_;
+  } else if (!activated && owner_.foreground == handle_) {
+    owner_.foreground = 0;
+    owner_.foregroundProcess = 0;
   }
   return wasVisible ? win::TRUE : win::FALSE;
 }
@@ -244,6 +257,18 @@ int SimWindowing::MessageBoxA(win::HWND owner, const std::string& text, const st
 win::BOOL SimWindowing::PostMessageA(win::HWND window, win::UINT message, win::WPARAM wParam,
                                      win::LPARAM lParam) {
   if (Form(window) == nullptr || Form(window)->Destroyed()) return win::FALSE;
+  if (Form(window)->process() != callingProcess()) {
+    char call[64];
+    (void)std::snprintf(call, sizeof call, "PostMessageA 0x%X to %u", message,
+                        static_cast<unsigned>(Form(window)->process()));
+    crossProcessCalls.emplace_back(call);
+  }
+  return SystemPosts(window, message, wParam, lParam);
+}
+
+win::BOOL SimWindowing::SystemPosts(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                    win::LPARAM lParam) {
+  if (Form(window) == nullptr || Form(window)->Destroyed()) return win::FALSE;
   // Any thread may post.
   const std::lock_guard lock(postedMutex_);
   posted_.push_back({window, message, wParam, lParam});
@@ -320,6 +345,114 @@ win::UINT SimWindowing::RegisterWindowMessageA(const std::string& name) {
   const auto number = static_cast<win::UINT>(0xC000 + registered_.size());
   registered_[key] = number;
   return number;
+}
+
+win::HWND SimWindowing::FindWindowExA(win::HWND after, const std::string& className) {
+  // Every top-level window here is a form.
+  if (!platform::EqualsIgnoringCase(className, platform::kFormClass)) return 0;
+  auto next = order_.begin();
+  if (after != 0) {
+    next = std::find(order_.begin(), order_.end(), after);
+    if (next == order_.end()) return 0;
+    ++next;
+  }
+  for (; next != order_.end(); ++next) {
+    if (const SimFormWindow* form = Form(*next); form != nullptr && !form->Destroyed())
+      return *next;
+  }
+  return 0;
+}
+
+win::DWORD SimWindowing::GetWindowThreadProcessId(win::HWND window, win::DWORD* processId) {
+  const auto found = windows_.find(window);
+  if (found == windows_.end()) return 0;
+  if (processId != nullptr) *processId = found->second->process();
+  return found->second->process() + 1;  // the process's one UI thread
+}
+
+win::BOOL SimWindowing::AllowSetForegroundWindow(win::DWORD processId) {
+  crossProcessCalls.push_back("AllowSetForegroundWindow " + std::to_string(processId));
+  if (callingProcess() != foregroundProcess) return win::FALSE;
+  foregroundAllowed = processId;
+  return win::TRUE;
+}
+
+win::BOOL SimWindowing::SetForegroundWindow(win::HWND window) {
+  SimFormWindow* form = Form(window);
+  if (form == nullptr || form->Destroyed()) return win::FALSE;
+  const win::DWORD caller = callingProcess();
+  // Refused: Windows flashes the taskbar button instead.
+  if (caller != foregroundProcess && foregroundAllowed != caller) return win::FALSE;
+  foreground = window;
+  foregroundProcess = caller;
+  foregroundAllowed.reset();
+  form->SetActive(true);
+  return win::TRUE;
+}
+
+namespace {
+
+std::int64_t Area(const platform::PixelRect& a, const platform::PixelRect& b) {
+  const std::int64_t width =
+      std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+  const std::int64_t height = std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+  return width > 0 && height > 0 ? width * height : 0;
+}
+
+// The square of the shortest distance between two rectangles apart.
+std::int64_t DistanceSquared(const platform::PixelRect& a, const platform::PixelRect& b) {
+  const std::int64_t dx = std::max({std::int64_t{0}, std::int64_t{b.left} - (a.left + a.width),
+                                    std::int64_t{a.left} - (b.left + b.width)});
+  const std::int64_t dy = std::max({std::int64_t{0}, std::int64_t{b.top} - (a.top + a.height),
+                                    std::int64_t{a.top} - (b.top + b.height)});
+  return dx * dx + dy * dy;
+}
+
+constexpr win::HMONITOR kFirstMonitor = 0x65530;
+
+}  // namespace
+
+win::HMONITOR SimWindowing::MonitorFromWindow(win::HWND window, win::DWORD flags) {
+  const auto found = windows_.find(window);
+  if (found == windows_.end() || monitors.empty()) return 0;
+  const platform::PixelRect rect = found->second->Rect();
+  // The monitor that shows the most of the window.
+  std::size_t best = 0;
+  std::int64_t bestArea = 0;
+  for (std::size_t i = 0; i < monitors.size(); ++i) {
+    if (const std::int64_t area = Area(rect, monitors[i].monitor); area > bestArea) {
+      best = i;
+      bestArea = area;
+    }
+  }
+  if (bestArea == 0) {
+    if (flags == win::MONITOR_DEFAULTTONULL) return 0;
+    best = 0;
+    if (flags == win::MONITOR_DEFAULTTONEAREST) {
+      for (std::size_t i = 1; i < monitors.size(); ++i) {
+        if (DistanceSquared(rect, monitors[i].monitor) <
+            DistanceSquared(rect, monitors[best].monitor)) {
+          best = i;
+        }
+      }
+    }
+  }
+  return kFirstMonitor + best;
+}
+
+std::optional<platform::MonitorInfo> SimWindowing::GetMonitorInfoA(win::HMONITOR monitor) {
+  if (monitor < kFirstMonitor || monitor - kFirstMonitor >= monitors.size()) return std::nullopt;
+  return monitors[monitor - kFirstMonitor];
+}
+
+int SimWindowing::TakePosted(win::HWND window, win::UINT message) {
+  const std::lock_guard lock(postedMutex_);
+  const auto before = posted_.size();
+  posted_.erase(
+      std::remove_if(posted_.begin(), posted_.end(),
+                     [&](const Posted& p) { return p.window == window && p.message == message; }),
+      posted_.end());
+  return static_cast<int>(before - posted_.size());
 }
 
 int SimWindowing::DispatchPosted() {

@@ -26,6 +26,9 @@ class SimWindowBase {
   virtual ~SimWindowBase();
   win::HWND handle() const { return handle_; }
   win::HWND parent() const { return parent_; }
+  // The process that made the window.
+  win::DWORD process() const { return process_; }
+  platform::PixelRect Rect() const { return rect_; }
   win::HCURSOR Cursor() const { return cursor_; }
 
  protected:
@@ -37,6 +40,7 @@ class SimWindowBase {
   SimWindowing& owner_;
   win::HWND handle_;
   win::HWND parent_;
+  win::DWORD process_;
   platform::PixelRect rect_;
   bool visible_;
   bool enabled_;
@@ -102,8 +106,12 @@ class SimFormWindow final : public SimWindow<platform::FormWindow> {
   bool Active() const { return active_; }
   // Every ShowWindow command in order.
   const std::vector<int>& ShowCommands() const { return showCommands_; }
+  // Runs as each ShowWindow command begins, before it takes effect: what a
+  // test does meanwhile happens while the window is being shown or hidden.
+  std::function<void(int command)> onShowCommand;
 
  private:
+  friend class SimWindowing;
   void SetActive(bool active);
 
   platform::WindowProcedure procedure_;
@@ -223,6 +231,44 @@ class SimWindowing final : public platform::Windowing {
   win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
   win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
+  win::HWND FindWindowExA(win::HWND after, const std::string& className) override;
+  win::DWORD GetWindowThreadProcessId(win::HWND window, win::DWORD* processId) override;
+  win::BOOL AllowSetForegroundWindow(win::DWORD processId) override;
+  win::BOOL SetForegroundWindow(win::HWND window) override;
+  win::HMONITOR MonitorFromWindow(win::HWND window, win::DWORD flags) override;
+  std::optional<platform::MonitorInfo> GetMonitorInfoA(win::HMONITOR monitor) override;
+
+  // The process making the calls now; windows belong to the one that made
+  // them. Tests that play two copies of the program switch it.
+  std::function<win::DWORD()> callingProcess = [] { return win::DWORD{1000}; };
+
+  // The foreground as Windows guards it: the process that owns it (the one
+  // the user last started or gave input to) may bring its windows to the
+  // front, and may hand that right to one other process, which loses it when
+  // it uses it. Any other SetForegroundWindow is refused. A window shown with
+  // activation by the owning process comes to the front; one hidden or
+  // minimised leaves it to another application.
+  win::HWND foreground = 0;
+  win::DWORD foregroundProcess = 1000;
+  std::optional<win::DWORD> foregroundAllowed;
+  // The user brings another application to the front.
+  void UserSwitchesTo(win::DWORD otherProcess) {
+    foreground = 0;
+    foregroundProcess = otherProcess;
+    foregroundAllowed.reset();
+  }
+  // What one process asked of another's windows, in order:
+  // "AllowSetForegroundWindow <pid>", "PostMessageA <message> to <pid>".
+  std::vector<std::string> crossProcessCalls;
+
+  // The monitors, the primary first, in virtual-screen pixels. By default one
+  // of the screen's size, its taskbar 40 pixels high at the bottom.
+  std::vector<platform::MonitorInfo> monitors{{{0, 0, 1280, 1024}, {0, 0, 1280, 984}}};
+
+  // A message the system itself posts (a thread-pool wait's, say): queued as
+  // PostMessageA queues it, from no process.
+  win::BOOL SystemPosts(win::HWND window, win::UINT message, win::WPARAM wParam,
+                        win::LPARAM lParam);
 
   // Runs the message loop once over what is posted: every queued message,
   // and those the handlers post meanwhile, in order. Answers how many ran.
@@ -231,6 +277,8 @@ class SimWindowing final : public platform::Windowing {
     const std::lock_guard lock(postedMutex_);
     return posted_.size();
   }
+  // Takes the queued messages of this number for the window; answers how many.
+  int TakePosted(win::HWND window, win::UINT message);
 
   // Sent messages that reached the default processing, and capture releases.
   struct Sent {
@@ -275,6 +323,7 @@ class SimWindowing final : public platform::Windowing {
   std::deque<int> answers;
   std::function<void(const SimMessageBox&)> whileOpen;
 
+  // The primary monitor's size: where a centred form is made.
   int screenWidth = 1280;
   int screenHeight = 1024;
 

@@ -16,6 +16,8 @@ bool Win32Process::IsAnotherInstanceRunning() {
   return another;
 }
 
+win::DWORD Win32Process::GetCurrentProcessId() { return ::GetCurrentProcessId(); }
+
 win::HINSTANCE Win32Process::GetModuleHandleA(const char* moduleName) {
   return reinterpret_cast<win::HINSTANCE>(::GetModuleHandleA(moduleName));
 }

@@ -10,6 +10,7 @@ class Win32Process final : public platform::Process {
  public:
   std::string GetCommandLineA() override;
   bool IsAnotherInstanceRunning() override;
+  win::DWORD GetCurrentProcessId() override;
   win::HINSTANCE GetModuleHandleA(const char* moduleName) override;
   void ExitProcess(unsigned code) override;
 };

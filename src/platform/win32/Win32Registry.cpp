@@ -23,6 +23,51 @@ static_assert(offsetof(win::SECURITY_ATTRIBUTES, bInheritHandle) ==
 
 }  // namespace
 
+struct Win32Registry::Watch {
+  HANDLE event = nullptr;
+  HANDLE wait = nullptr;
+  HWND window = nullptr;
+  UINT message = 0;
+
+  ~Watch() {
+    // Waits for a callback under way, so none runs after this goes.
+    if (wait != nullptr) ::UnregisterWaitEx(wait, INVALID_HANDLE_VALUE);
+    if (event != nullptr) ::CloseHandle(event);
+  }
+  static void CALLBACK Signalled(void* context, BOOLEAN /*timedOut*/) {
+    const auto* watch = static_cast<const Watch*>(context);
+    ::PostMessageA(watch->window, watch->message, 0, 0);
+  }
+};
+
+Win32Registry::Win32Registry() = default;
+Win32Registry::~Win32Registry() = default;
+
+win::LSTATUS Win32Registry::RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter,
+                                                    win::HWND window, win::UINT message) {
+  std::unique_ptr<Watch>& slot = watches_[key];
+  if (!slot) {
+    auto watch = std::make_unique<Watch>();
+    // Auto-reset: one set, one callback.
+    watch->event = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    if (watch->event == nullptr) {
+      watches_.erase(key);
+      return static_cast<win::LSTATUS>(::GetLastError());
+    }
+    if (!::RegisterWaitForSingleObject(&watch->wait, watch->event, &Watch::Signalled, watch.get(),
+                                       INFINITE, WT_EXECUTEINWAITTHREAD)) {
+      const auto error = static_cast<win::LSTATUS>(::GetLastError());
+      watches_.erase(key);
+      return error;
+    }
+    slot = std::move(watch);
+  }
+  slot->window = reinterpret_cast<HWND>(window);
+  slot->message = message;
+  // REG_NOTIFY_THREAD_AGNOSTIC is not asked for: the UI thread that asks
+  // lives as long as the program, and older systems refuse the flag.
+  return ::RegNotifyChangeKeyValue(H(key), FALSE, filter, slot->event, TRUE);
+}
 win::LSTATUS Win32Registry::RegOpenKeyA(win::HKEY key, const char* subKey, win::HKEY* result) {
   return ::RegOpenKeyA(H(key), subKey, Out(result));
 }
@@ -47,7 +92,12 @@ win::LSTATUS Win32Registry::RegCreateKeyExA(win::HKEY key, const char* subKey, w
                            attributes, Out(result), D(disposition));
 }
 
-win::LSTATUS Win32Registry::RegCloseKey(win::HKEY key) { return ::RegCloseKey(H(key)); }
+win::LSTATUS Win32Registry::RegCloseKey(win::HKEY key) {
+  const win::LSTATUS result = ::RegCloseKey(H(key));
+  // The key's notifications end with it; a handle value may come back for another key.
+  watches_.erase(key);
+  return result;
+}
 
 win::LSTATUS Win32Registry::RegDeleteKeyA(win::HKEY key, const char* subKey) {
   return ::RegDeleteKeyA(H(key), subKey);

@@ -1,6 +1,9 @@
 // The registry seam over advapi32.
 #pragma once
 
+#include <map>
+#include <memory>
+
 #include "platform/Registry.h"
 
 namespace win32 {
@@ -26,6 +29,19 @@ class Win32Registry final : public platform::Registry {
                              win::DWORD* nameLength) override;
   win::LSTATUS RegEnumValueA(win::HKEY key, win::DWORD index, char* name, win::DWORD* nameLength,
                              win::DWORD* type, win::BYTE* data, win::DWORD* dataSize) override;
+  win::LSTATUS RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter, win::HWND window,
+                                       win::UINT message) override;
+
+  Win32Registry();
+  ~Win32Registry() override;
+  Win32Registry(const Win32Registry&) = delete;
+  Win32Registry& operator=(const Win32Registry&) = delete;
+
+ private:
+  // The event and thread-pool wait behind each key's notifications; only
+  // the UI thread asks and closes, so the map needs no lock.
+  struct Watch;
+  std::map<win::HKEY, std::unique_ptr<Watch>> watches_;
 };
 
 }  // namespace win32

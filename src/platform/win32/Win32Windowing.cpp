@@ -11,8 +11,6 @@
 namespace win32 {
 namespace {
 
-constexpr char kFormClass[] = "KV3050PSetupForm";
-
 HWND H(win::HWND handle) { return reinterpret_cast<HWND>(handle); }
 win::HWND W(HWND handle) { return reinterpret_cast<win::HWND>(handle); }
 
@@ -98,7 +96,7 @@ class FormWindow final : public Win32Window<platform::FormWindow>, private Windo
     WNDCLASSEXA windowClass{};
     windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFormClass;
+    windowClass.lpszClassName = platform::kFormClass;
     // No caption and no frame, so the client area is the whole window; the
     // system menu and minimise box let the taskbar minimise and restore it.
     CreateBound(windowClass, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, spec.caption.c_str(),
@@ -359,6 +357,39 @@ win::HCURSOR Win32Windowing::LoadCursorA(const std::string& resourceName) {
 
 win::UINT Win32Windowing::RegisterWindowMessageA(const std::string& name) {
   return ::RegisterWindowMessageA(name.c_str());
+}
+
+win::HWND Win32Windowing::FindWindowExA(win::HWND after, const std::string& className) {
+  return W(::FindWindowExA(nullptr, H(after), className.c_str(), nullptr));
+}
+
+win::DWORD Win32Windowing::GetWindowThreadProcessId(win::HWND window, win::DWORD* processId) {
+  DWORD process = 0;
+  const DWORD thread = ::GetWindowThreadProcessId(H(window), &process);
+  if (thread != 0 && processId != nullptr) *processId = process;
+  return thread;
+}
+
+win::BOOL Win32Windowing::AllowSetForegroundWindow(win::DWORD processId) {
+  return ::AllowSetForegroundWindow(processId);
+}
+
+win::BOOL Win32Windowing::SetForegroundWindow(win::HWND window) {
+  return ::SetForegroundWindow(H(window));
+}
+
+win::HMONITOR Win32Windowing::MonitorFromWindow(win::HWND window, win::DWORD flags) {
+  return reinterpret_cast<win::HMONITOR>(::MonitorFromWindow(H(window), flags));
+}
+
+std::optional<platform::MonitorInfo> Win32Windowing::GetMonitorInfoA(win::HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetMonitorInfoA(reinterpret_cast<HMONITOR>(monitor), &info)) return std::nullopt;
+  const auto pixels = [](const RECT& r) {
+    return platform::PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  };
+  return platform::MonitorInfo{pixels(info.rcMonitor), pixels(info.rcWork)};
 }
 
 }  // namespace win32

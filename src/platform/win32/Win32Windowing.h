@@ -31,6 +31,12 @@ class Win32Windowing final : public platform::Windowing {
   win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
   win::HCURSOR LoadCursorA(const std::string& resourceName) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
+  win::HWND FindWindowExA(win::HWND after, const std::string& className) override;
+  win::DWORD GetWindowThreadProcessId(win::HWND window, win::DWORD* processId) override;
+  win::BOOL AllowSetForegroundWindow(win::DWORD processId) override;
+  win::BOOL SetForegroundWindow(win::HWND window) override;
+  win::HMONITOR MonitorFromWindow(win::HWND window, win::DWORD flags) override;
+  std::optional<platform::MonitorInfo> GetMonitorInfoA(win::HMONITOR monitor) override;
 };
 
 }  // namespace win32

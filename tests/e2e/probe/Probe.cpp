@@ -12,6 +12,12 @@
 //   probe answer TITLE ID        presses button ID (1 OK, 6 Yes, 7 No) of the
 //                                message box of that title
 //   probe post MSG WPARAM LPARAM posts a message to the program's main window
+//   probe move X Y               moves the program's window so that its top-left
+//                                corner is at (X, Y), as any other program may
+//   probe foreground             the class and title of the window in front:
+//                                class|title
+//   probe workareas              one line per monitor: its work area,
+//                                left top width height
 //   probe menus                  one line per open popup menu:
 //                                left top width height|item|item...
 //   probe toplevel               every visible top-level window: class|title
@@ -121,6 +127,39 @@ int Post(UINT message, WPARAM wParam, LPARAM lParam) {
     return 1;
   }
   return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+}
+
+int Move(int x, int y) {
+  HWND window = MainWindow();
+  if (window == nullptr) {
+    std::fprintf(stderr, "the program's window is not there\n");
+    return 1;
+  }
+  return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0
+                                                                                               : 1;
+}
+
+int Foreground() {
+  HWND window = GetForegroundWindow();
+  char className[128] = "";
+  char text[256] = "";
+  if (window != nullptr) {
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, text, sizeof text);
+  }
+  std::printf("%s|%s\n", className, text);
+  return 0;
+}
+
+BOOL CALLBACK ListWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info)) {
+    const RECT& work = info.rcWork;
+    std::printf("%ld %ld %ld %ld\n", work.left, work.top, work.right - work.left,
+                work.bottom - work.top);
+  }
+  return TRUE;
 }
 
 BOOL CALLBACK ListMenu(HWND window, LPARAM) {
@@ -474,6 +513,9 @@ int main(int argc, char** argv) {
                 static_cast<WPARAM>(std::strtoull(argv[3], nullptr, 0)),
                 static_cast<LPARAM>(std::strtoll(argv[4], nullptr, 0)));
   }
+  if (command == "move" && argc > 3) return Move(std::atoi(argv[2]), std::atoi(argv[3]));
+  if (command == "foreground") return Foreground();
+  if (command == "workareas") return EnumDisplayMonitors(nullptr, nullptr, ListWorkArea, 0) ? 0 : 1;
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
   if (command == "toplevel") return EnumWindows(ListClassAndText, 1) ? 0 : 1;
   if (command == "children") return Children();
@@ -490,7 +532,8 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr,
                "usage: probe params|set-dblclick N|set-wheel N|set-speed N|swap 0|1|"
-               "windows TITLE|answer TITLE ID|post MSG W L|menus|toplevel|children|cursor|"
+               "windows TITLE|answer TITLE ID|post MSG W L|move X Y|foreground|workareas|menus|"
+               "toplevel|children|cursor|"
                "watch SECONDS [KIND]|processes NAME|pids NAME|shortcut FILE|run COMMANDLINE|"
                "wait PID SECONDS\n");
   return 2;

@@ -23,12 +23,20 @@ class SimBackend final : public Backend {
   platform::UserControls& UserControls() override { return platform_.desktop; }
   platform::Windowing& Windowing() override { return platform_.windowing; }
   win::HWND Window() override { return 0x100; }
+  win::HWND MessageWindow() override {
+    if (!form_) form_ = platform_.windowing.CreateForm({"messages", 320, 240, false});
+    return form_->Handle();
+  }
+  int TakePosted(win::HWND window, win::UINT message) override {
+    return platform_.windowing.TakePosted(window, message);
+  }
   long GdiObjects() override { return platform_.gdi.LiveObjects() + platform_.gdi.LiveDCs(); }
   bool IsWine() const override { return false; }
   bool IsSim() const override { return true; }
 
  private:
   sim::SimPlatform platform_;
+  std::unique_ptr<platform::FormWindow> form_;
 };
 
 }  // namespace

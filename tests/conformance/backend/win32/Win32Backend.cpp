@@ -115,6 +115,20 @@ class Win32Backend final : public Backend {
                                            nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     return reinterpret_cast<win::HWND>(window);
   }
+  win::HWND MessageWindow() override { return Window(); }
+  int TakePosted(win::HWND window, win::UINT message) override {
+    int count = 0;
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 300) {
+      MSG posted{};
+      if (::PeekMessageA(&posted, reinterpret_cast<HWND>(window), message, message, PM_REMOVE)) {
+        ++count;
+      } else {
+        ::Sleep(5);
+      }
+    }
+    return count;
+  }
   long GdiObjects() override { return CountGdiObjects(); }
   bool IsWine() const override {
     HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
