@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <vector>
@@ -249,8 +250,8 @@ void frmMain::Form_MouseDown(int Button, int /*Shift*/, float /*X*/, float /*Y*/
 void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/) {
   // The icon's notifications arrive as mouse moves whose x is the mouse
   // message over the icon.
-  const int twipsPerPixel = platform::Use<platform::Screen>().TwipsPerPixelX();
-  const int mouseMessage = static_cast<int>(X) / twipsPerPixel;
+  const double twipsPerPixel = platform::Use<platform::Screen>().TwipsPerPixelX();
+  const int mouseMessage = static_cast<int>(std::lround(X / twipsPerPixel));
   switch (
       mod_Tray::DecodeTrayNotification(form.GetWindowState() == toolkit::vbNormal, mouseMessage)) {
     case mod_Tray::TrayAction::PopupMenu:

@@ -44,8 +44,8 @@ void Form::Create(const LayoutNode& node) {
   platform::FormSpec spec;
   caption_ = node.Text("Caption");
   spec.caption = caption_;
-  spec.clientWidth = TwipsToPixels(node.Integer("ClientWidth", 0), screen.TwipsPerPixelX());
-  spec.clientHeight = TwipsToPixels(node.Integer("ClientHeight", 0), screen.TwipsPerPixelY());
+  spec.clientWidth = TwipsToPixels(node.Integer("ClientWidth", 0), screen.DpiX());
+  spec.clientHeight = TwipsToPixels(node.Integer("ClientHeight", 0), screen.DpiY());
   // StartUpPosition 2: the centre of the screen.
   spec.centered = node.Integer("StartUpPosition", 2) == 2;
   window_ = platform::Use<platform::Windowing>().CreateForm(spec);

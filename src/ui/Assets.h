@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/Twips.h"
+
 namespace ui::assets {
 
 enum class Kind { Bitmap, Icon, Cursor };
@@ -104,11 +106,9 @@ inline constexpr std::array<ButtonPictures, 6> kButtonPictures{{
 // the others are PNGs of the same pixels' kind, too large to ship raw.
 inline constexpr std::array<int, 5> kDpis{96, 120, 144, 168, 192};
 
-// A length in twips as whole pixels at a density: rounded to the nearer
-// pixel, halves away from zero, as the window places its controls.
-inline int TwipsAt(int twips, int dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
-}
+// A length in twips as whole pixels at a density, as the window places its
+// controls.
+inline int TwipsAt(int twips, int dpi) { return toolkit::TwipsToPixels(twips, dpi); }
 // A length of the 96-dpi pictures scaled to a density, rounded likewise.
 inline int PixelsAt(int pixels96, int dpi) {
   return static_cast<int>(std::lround(static_cast<double>(pixels96) * dpi / 96.0));
@@ -138,10 +138,12 @@ inline int SkinWidthAt(int dpi) { return PixelsAt(kSkinWidth, dpi); }
 inline int SkinHeightAt(int dpi) { return PixelsAt(kSkinHeight, dpi); }
 
 // The resource and file names of a picture's set for a density other than
-// 96 dpi: "SKIN_144" and "skin@144.png".
+// 96 dpi: "SKIN144" and "skin@144.png". No separator before the digits: a
+// resource directory is sorted by name, and "_" sorts before or after the
+// letters depending on the case a loader compares in.
 inline std::string ResourceAt(const Asset& asset, int dpi) {
   if (dpi == 96) return asset.resource;
-  return std::string(asset.resource) + "_" + std::to_string(dpi);
+  return std::string(asset.resource) + std::to_string(dpi);
 }
 inline std::string FileAt(const Asset& asset, int dpi) {
   if (dpi == 96) return std::string(asset.file);
