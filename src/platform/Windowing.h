@@ -34,6 +34,9 @@ constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_XBUTTONDOWN = 0x020B;
 constexpr UINT WM_XBUTTONUP = 0x020C;
+// Sent to a window aware of each monitor's density when that density
+// changes: wParam holds the new dots per inch, lParam the RECT it suggests.
+constexpr UINT WM_DPICHANGED = 0x02E0;
 constexpr UINT WM_APP = 0x8000;
 
 constexpr WORD WA_INACTIVE = 0;

@@ -77,6 +77,9 @@ frmMain::frmMain() : layout_(LoadLayout()) {
                    EndProgram();
                    return win::LRESULT{0};
                  });
+  form.DpiChanged = [this](int dpi, const platform::PixelRect& suggested) {
+    Form_DpiChanged(dpi, suggested);
+  };
   Timer1.OnTimer = [this] { Timer1_Timer(); };
   btnApply.Click = [this] { btnApply_Click(); };
   btnOK.Click = [this] { btnOK_Click(); };

@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 
+#include "platform/Gdi.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "toolkit/Control.h"
@@ -67,6 +68,14 @@ void Form::LoadPictures() const {
   }
   picture_ = LoadLayoutPicture(pictureValue_);
   if (platform::HasImage(picture_)) window_->SetBackgroundBitmap(picture_->Handle());
+}
+
+void Form::Relayout(const platform::PixelRect& rect) {
+  window_->MoveWindow(rect);
+  if (!picturesLoaded_) return;  // loaded at the new density when first asked for
+  platform::PicturePtr next = LoadLayoutPicture(pictureValue_);
+  window_->SetBackgroundBitmap(platform::HasImage(next) ? next->Handle() : 0);
+  picture_ = std::move(next);
 }
 
 void Form::PopupMenu(Menu& menu) {
@@ -153,6 +162,14 @@ std::optional<win::LRESULT> Form::Procedure(win::UINT message, win::WPARAM wPara
     case win::WM_MOUSEMOVE:
       if (MouseMove) MouseMove(MouseButtonOf(message, wParam), ShiftOf(wParam), twipsX(), twipsY());
       return 0;
+    case win::WM_DPICHANGED: {
+      if (!DpiChanged) break;
+      const auto* suggested = reinterpret_cast<const win::RECT*>(lParam);
+      DpiChanged(win::LOWORD(wParam),
+                 {suggested->left, suggested->top, suggested->right - suggested->left,
+                  suggested->bottom - suggested->top});
+      return 0;
+    }
     case win::WM_COMMAND:
     case win::WM_HSCROLL: {
       const auto child = children_.find(static_cast<win::HWND>(lParam));

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <string>
 
+#include "platform/Gdi.h"
 #include "shell/frmMain.h"
 #include "support/sim/SimWorld.h"
 #include "toolkit/Pictures.h"
@@ -195,6 +198,94 @@ TEST_P(Density, TheShapeIsThisDensitysMaskPixelForPixel) {
   EXPECT_TRUE(shape->Contains((left + right) / 2, bottom));
   EXPECT_FALSE(shape->Contains(right + 1, (top + bottom) / 2));
   EXPECT_EQ(static_cast<int>(shape->Rows().size()), bottom - top + 1) << "one run a row";
+}
+
+// What a density change must leave as a fresh start at the new density
+// would: the window's rectangle, every control's, the background and the
+// buttons' pictures, and the shape.
+struct Snapshot {
+  platform::PixelRect window;
+  std::vector<platform::PixelRect> controls;
+  int skinWidth = 0;
+  std::vector<int> pictureWidths;
+  std::map<int, sim::SimRegion::Runs> shape;
+};
+
+Snapshot Take(testing_support::SimWorld& world, frmMain& main) {
+  Snapshot s;
+  s.window = world.windowing.Form(main.form.hWnd())->WindowRect();
+  s.controls = {world.windowing.Combo(main.cmbLButton.hWnd())->WindowRect(),
+                world.windowing.Combo(main.cmbXButton2.hWnd())->WindowRect(),
+                world.windowing.Scroll(main.scrSpeed.hWnd())->WindowRect(),
+                world.windowing.Scroll(main.scrWheelScroll.hWnd())->WindowRect(),
+                world.windowing.CheckBox(main.chkAccelator.hWnd())->WindowRect()};
+  for (const controls::ButtonExHost* b : {&main.btnMin, &main.btnClose, &main.btnOK,
+                                          &main.btnCancel, &main.btnApply, &main.btnHomepage}) {
+    const sim::SimUserControlSurface* surface = world.desktop.Surface(b->hWnd());
+    s.controls.push_back(
+        {surface->Left(), surface->Top(), surface->ScaleWidth(), surface->ScaleHeight()});
+    for (const platform::PicturePtr& p : {b->Button().Picture(), b->Button().PictureOver(),
+                                          b->Button().PictureDown(), b->Button().PictureFocus()}) {
+      s.pictureWidths.push_back(platform::HasImage(p) ? p->WidthPixels() : -1);
+    }
+  }
+  s.skinWidth = main.form.Picture()->WidthPixels();
+  if (const sim::SimRegion* shape = world.gdi.WindowRegion(main.form.hWnd())) {
+    s.shape = shape->Rows();
+  }
+  return s;
+}
+
+void ExpectSame(const Snapshot& actual, const Snapshot& expected) {
+  EXPECT_EQ(actual.window, expected.window);
+  EXPECT_EQ(actual.controls, expected.controls);
+  EXPECT_EQ(actual.skinWidth, expected.skinWidth);
+  EXPECT_EQ(actual.pictureWidths, expected.pictureWidths);
+  EXPECT_TRUE(actual.shape == expected.shape) << "the window's shape";
+}
+
+Snapshot FreshStart(int dpi) {
+  testing_support::SimWorld world;
+  world.screen.SetDpi(dpi);
+  frmMain main;
+  EXPECT_TRUE(main.Start());
+  return Take(world, main);
+}
+
+// The window dragged to a 144-dpi monitor and back: each time it is what a
+// start at that density makes, where the system put it, and the pictures and
+// regions of the density it left are all freed.
+TEST(DensityChange, LaysTheWindowOutAgainAndLeavesNoGdiObjectBehind) {
+  const Snapshot at96 = FreshStart(96);
+  for (int other : {120, 144, 192}) {
+    SCOPED_TRACE(other);
+    Snapshot expected = FreshStart(other);
+    testing_support::SimWorld world;
+    frmMain main;
+    ASSERT_TRUE(main.Start());
+    sim::SimFormWindow& window = *world.windowing.Form(main.form.hWnd());
+    const int objects = world.gdi.LiveObjects(), bitmaps = world.gdi.LiveBitmaps();
+    const int dcs = world.gdi.LiveDCs();
+    const auto change = [&](int dpi, int left, int top) {
+      win::RECT suggested{left, top, left + ui::assets::TwipsAt(9000, dpi),
+                          top + ui::assets::TwipsAt(8220, dpi)};
+      const win::WPARAM both =
+          static_cast<win::WPARAM>(dpi) | (static_cast<win::WPARAM>(dpi) << 16);
+      EXPECT_EQ(window.Send(win::WM_DPICHANGED, both, reinterpret_cast<win::LPARAM>(&suggested)),
+                std::optional<win::LRESULT>(0));
+    };
+    change(other, 1500, 40);
+    expected.window.left = 1500;
+    expected.window.top = 40;
+    ExpectSame(Take(world, main), expected);
+    EXPECT_EQ(world.screen.DpiX(), other);
+
+    change(96, 340, 238);
+    ExpectSame(Take(world, main), at96);
+    EXPECT_EQ(world.gdi.LiveObjects(), objects);
+    EXPECT_EQ(world.gdi.LiveBitmaps(), bitmaps);
+    EXPECT_EQ(world.gdi.LiveDCs(), dcs);
+  }
 }
 
 // 106 and 288 dpi (110 % and 300 %) have no set: the nearest larger set, or
