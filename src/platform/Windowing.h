@@ -150,6 +150,8 @@ class FormWindow : public Window {
   virtual void SetBackgroundBitmap(win::HBITMAP bitmap) = 0;
   virtual void SetWindowTextA(const std::string& text) = 0;
   virtual bool IsIconic() const = 0;
+  // The density of the monitor the window is on (GetDpiForWindow).
+  virtual int Dpi() const = 0;
 };
 
 // A drop-down list combo box (CBS_DROPDOWNLIST): the user can only pick.

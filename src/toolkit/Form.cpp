@@ -50,6 +50,17 @@ void Form::Create(const LayoutNode& node) {
   // StartUpPosition 2: the centre of the screen.
   spec.centered = node.Integer("StartUpPosition", 2) == 2;
   window_ = platform::Use<platform::Windowing>().CreateForm(spec);
+  // Made on a monitor whose density is not the one the layout assumed (the
+  // primary monitor's scale changed since sign-in): laid out for that one,
+  // about the same centre, before any control is placed.
+  if (const int dpi = window_->Dpi(); dpi > 0 && dpi != screen.DpiX()) {
+    screen.SetDpi(dpi);
+    const platform::PixelRect at = window_->WindowRect();
+    const int width = TwipsToPixels(node.Integer("ClientWidth", 0), dpi);
+    const int height = TwipsToPixels(node.Integer("ClientHeight", 0), dpi);
+    window_->MoveWindow(
+        {at.left + (at.width - width) / 2, at.top + (at.height - height) / 2, width, height});
+  }
   window_->SetProcedure([this](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
     return Procedure(message, wParam, lParam);
   });

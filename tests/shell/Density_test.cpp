@@ -288,6 +288,24 @@ TEST(DensityChange, LaysTheWindowOutAgainAndLeavesNoGdiObjectBehind) {
   }
 }
 
+// Shown on a monitor whose density is not the system's (its scale changed
+// since sign-in): the window is laid out for the monitor, as a start there.
+TEST(DensityChange, AWindowMadeOnAMonitorOfAnotherDensityIsLaidOutForIt) {
+  Snapshot expected = FreshStart(144);
+  testing_support::SimWorld world;
+  world.windowing.monitorDpi = 144;
+  frmMain main;
+  ASSERT_TRUE(main.Start());
+  EXPECT_EQ(world.screen.DpiX(), 144);
+  Snapshot actual = Take(world, main);
+  EXPECT_EQ(actual.window.width, expected.window.width);
+  EXPECT_EQ(actual.window.height, expected.window.height);
+  EXPECT_NEAR(actual.window.left, expected.window.left, 1) << "about the same centre";
+  EXPECT_NEAR(actual.window.top, expected.window.top, 1);
+  actual.window = expected.window;
+  ExpectSame(actual, expected);
+}
+
 // 106 and 288 dpi (110 % and 300 %) have no set: the nearest larger set, or
 // the largest, is scaled to them.
 INSTANTIATE_TEST_SUITE_P(Densities, Density, ::testing::Values(96, 106, 120, 144, 168, 192, 288),

@@ -125,6 +125,7 @@ const ChildColors* ColorsOf(HWND control) {
 
 class FormWindow final : public Win32Window<platform::FormWindow>, private WindowBase {
  public:
+  int Dpi() const override { return DpiOf(Hwnd()); }
   explicit FormWindow(const platform::FormSpec& spec) {
     int left = CW_USEDEFAULT;
     int top = CW_USEDEFAULT;
