@@ -306,6 +306,29 @@ TEST(DensityChange, AWindowMadeOnAMonitorOfAnotherDensityIsLaidOutForIt) {
   ExpectSame(actual, expected);
 }
 
+// A set whose skin, mask or a button's picture does not load falls back to
+// the next set that does: never an unshaped window or a missing face.
+TEST(DensityFallback, APictureThatDoesNotLoadComesFromAnotherSet) {
+  for (const ua::Asset& broken : {ua::kSkin, ua::kSkinMask, ua::kOK, ua::kOKDown}) {
+    SCOPED_TRACE(broken.file);
+    const Snapshot expected = FreshStart(144);
+    testing_support::SimWorld world;
+    world.screen.SetDpi(144);
+    world.resources.Add(ua::ResourceAt(broken, 144), win::RT_RCDATA, "not a picture");
+    frmMain main;
+    ASSERT_TRUE(main.Start());
+    Snapshot actual = Take(world, main);
+    if (broken.file == ua::kSkinMask.file) {
+      // The next set's mask, scaled: the same body to within a pixel.
+      EXPECT_NEAR(static_cast<double>(actual.shape.size()),
+                  static_cast<double>(expected.shape.size()), 2.0);
+      for (const auto& [y, runs] : actual.shape) EXPECT_EQ(runs.size(), 1u) << "row " << y;
+      actual.shape = expected.shape;
+    }
+    ExpectSame(actual, expected);
+  }
+}
+
 // 106 and 288 dpi (110 % and 300 %) have no set: the nearest larger set, or
 // the largest, is scaled to them.
 INSTANTIATE_TEST_SUITE_P(Densities, Density, ::testing::Values(96, 106, 120, 144, 168, 192, 288),
