@@ -80,6 +80,25 @@ void ButtonExHost::Create(toolkit::Form& parent, const toolkit::LayoutNode& node
   };
 }
 
+void ButtonExHost::Relayout(const toolkit::Form& parent, const toolkit::LayoutNode& node) {
+  const platform::ChildSpec spec = PlacementOf(parent, node);
+  button_->Surface().Move(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
+  using Setter = void (ButtonEx::*)(platform::PicturePtr);
+  static constexpr std::array<std::pair<std::string_view, Setter>, 5> kPictures{{
+      {"Picture", &ButtonEx::SetPicture},
+      {"PictureOver", &ButtonEx::SetPictureOver},
+      {"PictureDown", &ButtonEx::SetPictureDown},
+      {"PictureFocus", &ButtonEx::SetPictureFocus},
+      {"MouseIcon", &ButtonEx::SetMouseIcon},
+  }};
+  for (const auto& [key, value] : node.properties) {
+    for (const auto& [name, set] : kPictures) {
+      if (!platform::EqualsIgnoringCase(key, name)) continue;
+      if (auto picture = toolkit::LoadLayoutPicture(value.Raw())) ((*button_).*set)(picture);
+    }
+  }
+}
+
 win::HWND ButtonExHost::hWnd() const { return button_ ? button_->Surface().hwnd() : 0; }
 
 }  // namespace controls

@@ -21,6 +21,9 @@ class ButtonExHost final : public toolkit::Control {
  public:
   void Create(toolkit::Form& parent, const toolkit::LayoutNode& node) override;
   win::HWND hWnd() const override;
+  // The saved pictures are reloaded as drawn for the new density; every
+  // other property keeps its value.
+  void Relayout(const toolkit::Form& parent, const toolkit::LayoutNode& node) override;
 
   ButtonEx& Button() { return *button_; }
   const ButtonEx& Button() const { return *button_; }

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-win::LOGFONTA Font::ToLogFont(int twipsPerPixelY) const {
+win::LOGFONTA Font::ToLogFont(double twipsPerPixelY) const {
   win::LOGFONTA font{};
   // Points to pixels: a point is 20 twips.
   const double pixels = Size * 20.0 / (twipsPerPixelY > 0 ? twipsPerPixelY : 15);

@@ -21,7 +21,7 @@ struct Font {
 
   bool operator==(const Font&) const = default;
   // The LOGFONTA of this font on a screen of the given twips per pixel.
-  win::LOGFONTA ToLogFont(int twipsPerPixelY) const;
+  win::LOGFONTA ToLogFont(double twipsPerPixelY) const;
 };
 
 using FontPtr = std::shared_ptr<Font>;

@@ -7,9 +7,9 @@ namespace platform {
 namespace {
 
 // Pixels to hundredths of a millimetre at the screen's density, rounded.
-int ToHimetric(int pixels, int twipsPerPixel) {
-  const long long scaled = static_cast<long long>(pixels) * twipsPerPixel * 2540;
-  return static_cast<int>((scaled + 720) / 1440);
+int ToHimetric(int pixels, int dpi) {
+  const long long scaled = static_cast<long long>(pixels) * 2540;
+  return static_cast<int>((scaled + dpi / 2) / dpi);
 }
 
 }  // namespace
@@ -22,8 +22,8 @@ Picture::Picture(PictureKind kind, std::uintptr_t handle, int widthPixels, int h
       heightPixels_(handle == 0 ? 0 : heightPixels),
       owned_(owned) {
   auto& screen = Use<Screen>();
-  width_ = ToHimetric(widthPixels_, screen.TwipsPerPixelX());
-  height_ = ToHimetric(heightPixels_, screen.TwipsPerPixelY());
+  width_ = ToHimetric(widthPixels_, screen.DpiX());
+  height_ = ToHimetric(heightPixels_, screen.DpiY());
 }
 
 Picture::~Picture() {

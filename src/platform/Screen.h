@@ -1,4 +1,5 @@
-// The screen's density, as the toolkit's twips-per-pixel factors.
+// The screen's density: the dots per inch the program's windows are laid out
+// for, and the toolkit's twips-per-pixel factors that follow from it.
 #pragma once
 
 namespace platform {
@@ -6,9 +7,17 @@ namespace platform {
 class Screen {
  public:
   virtual ~Screen() = default;
-  // 1440 twips per inch over the screen's dots per inch: 15 at 96 dpi.
-  [[nodiscard]] virtual int TwipsPerPixelX() = 0;
-  [[nodiscard]] virtual int TwipsPerPixelY() = 0;
+  // The density of the monitor the main window is on, as a program aware of
+  // each monitor's density sees it: 96 at 100 %, 144 at 150 %.
+  [[nodiscard]] virtual int DpiX() = 0;
+  [[nodiscard]] virtual int DpiY() = 0;
+  // The main window moved to a monitor of another density, or the user
+  // changed the scale: what is laid out from now on is laid out for dpi.
+  virtual void SetDpi(int dpi) = 0;
+
+  // 1440 twips per inch over the dots per inch: 15 at 96 dpi, 7.5 at 192.
+  double TwipsPerPixelX() { return 1440.0 / DpiX(); }
+  double TwipsPerPixelY() { return 1440.0 / DpiY(); }
 };
 
 }  // namespace platform

@@ -36,6 +36,9 @@ constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_XBUTTONDOWN = 0x020B;
 constexpr UINT WM_XBUTTONUP = 0x020C;
+// Sent to a window aware of each monitor's density when that density
+// changes: wParam holds the new dots per inch, lParam the RECT it suggests.
+constexpr UINT WM_DPICHANGED = 0x02E0;
 constexpr UINT WM_APP = 0x8000;
 
 constexpr WORD WA_INACTIVE = 0;
@@ -152,6 +155,8 @@ class FormWindow : public Window {
   virtual void SetBackgroundBitmap(win::HBITMAP bitmap) = 0;
   virtual void SetWindowTextA(const std::string& text) = 0;
   [[nodiscard]] virtual bool IsIconic() const = 0;
+  // The density of the monitor the window is on (GetDpiForWindow).
+  [[nodiscard]] virtual int Dpi() const = 0;
 };
 
 // A drop-down list combo box (CBS_DROPDOWNLIST): the user can only pick.

@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <vector>
@@ -76,6 +77,9 @@ frmMain::frmMain() : layout_(LoadLayout()) {
                    EndProgram();
                    return win::LRESULT{0};
                  });
+  form.DpiChanged = [this](int dpi, const platform::PixelRect& suggested) {
+    Form_DpiChanged(dpi, suggested);
+  };
   Timer1.OnTimer = [this] { Timer1_Timer(); };
   btnApply.Click = [this] { btnApply_Click(); };
   btnOK.Click = [this] { btnOK_Click(); };
@@ -252,8 +256,8 @@ void frmMain::Form_MouseDown(int Button, int /*Shift*/, float /*X*/, float /*Y*/
 void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/) {
   // The icon's notifications arrive as mouse moves whose x is the mouse
   // message over the icon.
-  const int twipsPerPixel = platform::Use<platform::Screen>().TwipsPerPixelX();
-  const int mouseMessage = static_cast<int>(X) / twipsPerPixel;
+  const double twipsPerPixel = platform::Use<platform::Screen>().TwipsPerPixelX();
+  const int mouseMessage = static_cast<int>(std::lround(X / twipsPerPixel));
   switch (
       mod_Tray::DecodeTrayNotification(form.GetWindowState() == toolkit::vbNormal, mouseMessage)) {
     case mod_Tray::TrayAction::PopupMenu:

@@ -111,6 +111,8 @@ class frmMain {
   int Message(const std::string& text, win::UINT style);
 
   void ShapeWindow();
+  // WM_DPICHANGED: everything laid out again for the new density.
+  void Form_DpiChanged(int dpi, const platform::PixelRect& suggested);
 
   toolkit::LayoutNode layout_;
   std::string maskPictureValue_;

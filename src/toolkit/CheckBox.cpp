@@ -17,6 +17,10 @@ void CheckBox::Create(Form& parent, const LayoutNode& node) {
   parent.Attach(*this);
 }
 
+void CheckBox::Relayout(const Form& parent, const LayoutNode& node) {
+  window_->MoveWindow(PlacementOf(parent, node).rect);
+}
+
 win::HWND CheckBox::hWnd() const { return window_ ? window_->Handle() : 0; }
 
 }  // namespace toolkit

@@ -13,6 +13,7 @@ class CheckBox final : public Control {
   ~CheckBox() override;
   void Create(Form& parent, const LayoutNode& node) override;
   win::HWND hWnd() const override;
+  void Relayout(const Form& parent, const LayoutNode& node) override;
 
   bool Value() const { return window_->GetCheck(); }
   bool Visible() const { return window_->IsWindowVisible(); }

@@ -21,6 +21,10 @@ void ComboBox::Create(Form& parent, const LayoutNode& node) {
   parent.Attach(*this);
 }
 
+void ComboBox::Relayout(const Form& parent, const LayoutNode& node) {
+  window_->MoveWindow(PlacementOf(parent, node).rect);
+}
+
 win::HWND ComboBox::hWnd() const { return window_ ? window_->Handle() : 0; }
 
 void ComboBox::AddItem(const std::string& text) {

@@ -17,6 +17,7 @@ class ComboBox final : public Control {
   ~ComboBox() override;
   void Create(Form& parent, const LayoutNode& node) override;
   win::HWND hWnd() const override;
+  void Relayout(const Form& parent, const LayoutNode& node) override;
 
   void AddItem(const std::string& text);
   int ListCount() const { return static_cast<int>(items_.size()); }

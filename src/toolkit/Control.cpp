@@ -11,10 +11,10 @@ platform::ChildSpec Control::PlacementOf(const Form& parent, const LayoutNode& n
   auto& screen = platform::Use<platform::Screen>();
   platform::ChildSpec spec;
   spec.parent = parent.hWnd();
-  spec.rect.left = TwipsToPixels(node.Integer("Left", 0), screen.TwipsPerPixelX());
-  spec.rect.top = TwipsToPixels(node.Integer("Top", 0), screen.TwipsPerPixelY());
-  spec.rect.width = TwipsToPixels(node.Integer("Width", 0), screen.TwipsPerPixelX());
-  spec.rect.height = TwipsToPixels(node.Integer("Height", 0), screen.TwipsPerPixelY());
+  spec.rect.left = TwipsToPixels(node.Integer("Left", 0), screen.DpiX());
+  spec.rect.top = TwipsToPixels(node.Integer("Top", 0), screen.DpiY());
+  spec.rect.width = TwipsToPixels(node.Integer("Width", 0), screen.DpiX());
+  spec.rect.height = TwipsToPixels(node.Integer("Height", 0), screen.DpiY());
   spec.text = node.Text("Caption");
   spec.visible = node.Bool("Visible", true);
   spec.enabled = node.Bool("Enabled", true);

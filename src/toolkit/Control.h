@@ -18,6 +18,10 @@ class Control {
   // Makes the control's window on the form, as its layout block describes.
   virtual void Create(Form& parent, const LayoutNode& node) = 0;
   virtual win::HWND hWnd() const = 0;
+  // Places the control again for the screen's density as it is now, and
+  // takes the pictures drawn for it: the window moved to a monitor of
+  // another density.
+  virtual void Relayout(const Form& parent, const LayoutNode& node) = 0;
 
   // Notifications from the control's window, routed here by the parent form.
   virtual void OnCommand(win::WORD /*code*/) {}

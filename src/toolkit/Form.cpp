@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 
+#include "platform/Gdi.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "toolkit/Control.h"
@@ -44,11 +45,22 @@ void Form::Create(const LayoutNode& node) {
   platform::FormSpec spec;
   caption_ = node.Text("Caption");
   spec.caption = caption_;
-  spec.clientWidth = TwipsToPixels(node.Integer("ClientWidth", 0), screen.TwipsPerPixelX());
-  spec.clientHeight = TwipsToPixels(node.Integer("ClientHeight", 0), screen.TwipsPerPixelY());
+  spec.clientWidth = TwipsToPixels(node.Integer("ClientWidth", 0), screen.DpiX());
+  spec.clientHeight = TwipsToPixels(node.Integer("ClientHeight", 0), screen.DpiY());
   // StartUpPosition 2: the centre of the screen.
   spec.centered = node.Integer("StartUpPosition", 2) == 2;
   window_ = platform::Use<platform::Windowing>().CreateForm(spec);
+  // Made on a monitor whose density is not the one the layout assumed (the
+  // primary monitor's scale changed since sign-in): laid out for that one,
+  // about the same centre, before any control is placed.
+  if (const int dpi = window_->Dpi(); dpi > 0 && dpi != screen.DpiX()) {
+    screen.SetDpi(dpi);
+    const platform::PixelRect at = window_->WindowRect();
+    const int width = TwipsToPixels(node.Integer("ClientWidth", 0), dpi);
+    const int height = TwipsToPixels(node.Integer("ClientHeight", 0), dpi);
+    window_->MoveWindow(
+        {at.left + (at.width - width) / 2, at.top + (at.height - height) / 2, width, height});
+  }
   window_->SetProcedure([this](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
     return Procedure(message, wParam, lParam);
   });
@@ -67,6 +79,14 @@ void Form::LoadPictures() const {
   }
   picture_ = LoadLayoutPicture(pictureValue_);
   if (platform::HasImage(picture_)) window_->SetBackgroundBitmap(picture_->Handle());
+}
+
+void Form::Relayout(const platform::PixelRect& rect) {
+  window_->MoveWindow(rect);
+  if (!picturesLoaded_) return;  // loaded at the new density when first asked for
+  platform::PicturePtr next = LoadLayoutPicture(pictureValue_);
+  window_->SetBackgroundBitmap(platform::HasImage(next) ? next->Handle() : 0);
+  picture_ = std::move(next);
 }
 
 void Form::PopupMenu(Menu& menu) {
@@ -181,6 +201,14 @@ std::optional<win::LRESULT> Form::Procedure(win::UINT message, win::WPARAM wPara
     case win::WM_MOUSEMOVE:
       if (MouseMove) MouseMove(MouseButtonOf(message, wParam), ShiftOf(wParam), twipsX(), twipsY());
       return 0;
+    case win::WM_DPICHANGED: {
+      if (!DpiChanged) break;
+      const auto* suggested = reinterpret_cast<const win::RECT*>(lParam);
+      DpiChanged(win::LOWORD(wParam),
+                 {suggested->left, suggested->top, suggested->right - suggested->left,
+                  suggested->bottom - suggested->top});
+      return 0;
+    }
     case win::WM_COMMAND:
     case win::WM_HSCROLL: {
       const auto child = children_.find(static_cast<win::HWND>(lParam));

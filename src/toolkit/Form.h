@@ -68,6 +68,13 @@ class Form {
   std::function<void()> Destroyed;
   std::function<void(int Button, int Shift, float X, float Y)> MouseDown;
   std::function<void(int Button, int Shift, float X, float Y)> MouseMove;
+  // The window now lies on a monitor of another density (WM_DPICHANGED):
+  // its new dots per inch and the window rectangle the system suggests.
+  std::function<void(int dpi, const platform::PixelRect& suggested)> DpiChanged;
+
+  // Takes the rectangle and the background picture drawn for the screen's
+  // density as it is now; the old picture goes once nothing shows it.
+  void Relayout(const platform::PixelRect& rect);
 
   // Runs work from the message loop, after the message being handled now has
   // returned (and with it any modal loop a control runs inside it).

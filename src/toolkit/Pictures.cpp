@@ -3,13 +3,18 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "platform/Gdi.h"
 #include "platform/PixelRuns.h"
 #include "platform/Resources.h"
+#include "platform/Screen.h"
 #include "platform/Services.h"
 #include "platform/Windowing.h"
+#include "toolkit/Resample.h"
 #include "ui/Assets.h"
 
 namespace toolkit {
@@ -23,10 +28,106 @@ platform::PicturePtr PictureOf(ui::Image image) {
 
 namespace {
 
-platform::PicturePtr MakePicture(const std::string& resourceName) {
+namespace ua = ui::assets;
+
+// The picture of one set exactly as it ships: a bitmap resource at 96 dpi, a
+// PNG elsewhere.
+std::optional<ui::Image> DecodeSet(const ua::Asset& asset, int set) {
+  auto& resources = platform::Use<platform::Resources>();
+  const auto data = resources.LoadResourceData(ua::ResourceAt(asset, set),
+                                               set == 96 ? win::RT_BITMAP : win::RT_RCDATA);
+  if (!data) return std::nullopt;
+  if (set == 96) {
+    try {
+      const auto* bytes = reinterpret_cast<const std::uint8_t*>(data->data());
+      return ui::DecodeDib(std::span<const std::uint8_t>(bytes, data->size()));
+    } catch (const ui::BitmapError&) {
+      return std::nullopt;
+    }
+  }
+  auto pixels = resources.DecodePng(*data);
+  if (!pixels) return std::nullopt;
+  ui::Image image;
+  image.width = pixels->width;
+  image.height = pixels->height;
+  image.bitsPerPixel = 24;
+  image.pixels = std::move(pixels->colours);
+  return image;
+}
+
+const ua::ButtonPictures* NormalPictureOf(const ua::Asset& asset) {
+  for (const ua::ButtonPictures& b : ua::kButtonPictures) {
+    if (b.picture.file == asset.file) return &b;
+  }
+  return nullptr;
+}
+
+// The size a picture has at a density: the skin's and mask's, or the
+// button picture's area in the skin.
+std::pair<int, int> SizeAt(const ua::Asset& asset, int dpi) {
+  for (const ua::ButtonPictures& b : ua::kButtonPictures) {
+    for (const ua::Asset& state : {b.picture, b.over, b.down, b.focus}) {
+      if (state.file != asset.file) continue;
+      const ua::PixelRect area = ua::SkinArea(b, dpi);
+      return {area.width, area.height};
+    }
+  }
+  return {ua::SkinWidthAt(dpi), ua::SkinHeightAt(dpi)};
+}
+
+// Sets to draw on for a density, best first: its own, then the nearest
+// larger ones (scaled down loses least), then the nearest smaller.
+std::vector<int> SetsFor(int dpi) {
+  std::vector<int> sets;
+  for (int set : ua::kDpis) {
+    if (set >= dpi) sets.push_back(set);
+  }
+  for (auto set = ua::kDpis.rbegin(); set != ua::kDpis.rend(); ++set) {
+    if (*set < dpi) sets.push_back(*set);
+  }
+  return sets;
+}
+
+// A picture of the skin's family drawn for dpi. With no set for dpi, or
+// none that loads, the best set that loads is scaled to the density's size;
+// a button's normal picture is then cut from the skin so scaled, so that it
+// still equals its area of the skin the window shows.
+std::optional<ui::Image> ImageAt(const ua::Asset& asset, int dpi) {
+  const bool exact = std::find(ua::kDpis.begin(), ua::kDpis.end(), dpi) != ua::kDpis.end();
+  if (exact) {
+    if (auto image = DecodeSet(asset, dpi)) return image;
+  }
+  if (const ua::ButtonPictures* b = NormalPictureOf(asset)) {
+    if (auto skin = ImageAt(ua::kSkin, dpi)) {
+      const ua::PixelRect area = ua::SkinArea(*b, dpi);
+      return Crop(*skin, area.x, area.y, area.width, area.height);
+    }
+  }
+  const auto [width, height] = SizeAt(asset, dpi);
+  for (int set : SetsFor(dpi)) {
+    if (set == dpi) continue;
+    if (auto image = DecodeSet(asset, set)) {
+      // The mask stays two-coloured; everything else is filtered.
+      return asset.file == ua::kSkinMask.file ? ResampleNearest(*image, width, height)
+                                              : Resample(*image, width, height);
+    }
+  }
+  return std::nullopt;
+}
+
+bool DrawnPerDensity(const ua::Asset& asset) {
+  return std::any_of(ua::kScaled.begin(), ua::kScaled.end(),
+                     [&](const ua::Asset& a) { return a.file == asset.file; });
+}
+
+platform::PicturePtr MakePicture(const std::string& resourceName, int dpi) {
   const auto asset = std::find_if(ui::assets::kAll.begin(), ui::assets::kAll.end(),
                                   [&](const auto& a) { return resourceName == a.resource; });
   if (asset == ui::assets::kAll.end()) return platform::Picture::Empty();
+  if (dpi != 96 && DrawnPerDensity(*asset)) {
+    auto image = ImageAt(*asset, dpi);
+    return image ? PictureOf(std::move(*image)) : platform::Picture::Empty();
+  }
   auto& windowing = platform::Use<platform::Windowing>();
   switch (asset->kind) {
     case ui::assets::Kind::Cursor: {
@@ -42,25 +143,18 @@ platform::PicturePtr MakePicture(const std::string& resourceName) {
     case ui::assets::Kind::Bitmap:
       break;
   }
-  const auto data =
-      platform::Use<platform::Resources>().LoadResourceData(resourceName, win::RT_BITMAP);
-  if (!data) return platform::Picture::Empty();
-  try {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data->data());
-    return PictureOf(ui::DecodeDib(std::span<const std::uint8_t>(bytes, data->size())));
-  } catch (const ui::BitmapError&) {
-    return platform::Picture::Empty();
-  }
+  auto image = DecodeSet(*asset, 96);
+  return image ? PictureOf(std::move(*image)) : platform::Picture::Empty();
 }
 
-// The pictures made so far, by resource name, with the GDI that holds their
-// handles (a test's world may end and another begin).
+// The pictures made so far, by resource name and density, with the GDI that
+// holds their handles (a test's world may end and another begin).
 struct Made {
   const platform::Gdi* gdi = nullptr;
   std::weak_ptr<platform::Picture> picture;
 };
-std::map<std::string, Made>& MadePictures() {
-  static std::map<std::string, Made> made;
+std::map<std::pair<std::string, int>, Made>& MadePictures() {
+  static std::map<std::pair<std::string, int>, Made> made;
   return made;
 }
 
@@ -68,11 +162,12 @@ std::map<std::string, Made>& MadePictures() {
 
 platform::PicturePtr LoadPicture(const std::string& resourceName) {
   const platform::Gdi* gdi = &platform::Use<platform::Gdi>();
-  Made& made = MadePictures()[resourceName];
+  const int dpi = platform::Use<platform::Screen>().DpiX();
+  Made& made = MadePictures()[{resourceName, dpi}];
   if (made.gdi == gdi) {
     if (platform::PicturePtr shared = made.picture.lock()) return shared;
   }
-  platform::PicturePtr picture = MakePicture(resourceName);
+  platform::PicturePtr picture = MakePicture(resourceName, dpi);
   made = Made{gdi, picture};
   return picture;
 }

@@ -11,8 +11,9 @@ namespace toolkit {
 // A colour bitmap of a decoded image (whose pixels it reorders in place).
 platform::PicturePtr PictureOf(ui::Image image);
 
-// The picture of a bitmap, cursor or icon resource of the program. A name the
-// program does not have, or a bitmap that does not decode, gives an empty
+// The picture of a bitmap, cursor or icon resource of the program, drawn for
+// the screen's density where the program has pictures for several. A name
+// the program does not have, or a bitmap that does not decode, gives an empty
 // picture: the control shows no image rather than the program failing.
 // Pictures are never changed once made, so a resource is decoded once and
 // its picture shared for as long as anyone holds it (the buttons show one

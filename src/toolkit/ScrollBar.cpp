@@ -58,6 +58,10 @@ void ScrollBar::Create(Form& parent, const LayoutNode& node) {
   parent.Attach(*this);
 }
 
+void ScrollBar::Relayout(const Form& parent, const LayoutNode& node) {
+  window_->MoveWindow(PlacementOf(parent, node).rect);
+}
+
 win::HWND ScrollBar::hWnd() const { return window_ ? window_->Handle() : 0; }
 
 void ScrollBar::SetValue(int value) {

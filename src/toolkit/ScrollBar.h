@@ -34,6 +34,7 @@ class ScrollBar final : public Control {
   ~ScrollBar() override;
   void Create(Form& parent, const LayoutNode& node) override;
   win::HWND hWnd() const override;
+  void Relayout(const Form& parent, const LayoutNode& node) override;
 
   int Value() const { return value_; }
   // Values outside the range are brought to its nearer end.

@@ -5,7 +5,11 @@
 #pragma once
 
 #include <array>
+#include <cmath>
+#include <string>
 #include <string_view>
+
+#include "toolkit/Twips.h"
 
 namespace ui::assets {
 
@@ -45,6 +49,14 @@ inline constexpr Asset kApplyOver{"BTNAPPLY_OVER", "btnApply_over.bmp", Kind::Bi
 inline constexpr Asset kApplyDown{"BTNAPPLY_DOWN", "btnApply_down.bmp", Kind::Bitmap, 16};
 inline constexpr Asset kHomepage{"BTNHOMEPAGE", "btnHomepage.bmp", Kind::Bitmap, 16};
 
+// A control's place in the window layout, in twips.
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
 // The four state pictures of one skinned button. A state whose picture looks
 // like the normal one names the same asset, so it is stored once.
 struct ButtonPictures {
@@ -53,27 +65,117 @@ struct ButtonPictures {
   Asset over;
   Asset down;
   Asset focus;
-  // The normal picture is the skin's area of this size at this top-left pixel.
+  // The normal picture is the skin's area of this size at this top-left pixel
+  // (96 dpi).
   int skinX;
   int skinY;
   int width;
   int height;
+  TwipsRect control;  // the button the picture is drawn in
 };
 
 inline constexpr std::array<ButtonPictures, 6> kButtonPictures{{
-    {"btnMin", kMin, kMin, kMinDown, kMin, 544, 22, 15, 15},
-    {"btnClose", kClose, kClose, kCloseDown, kClose, 563, 22, 15, 15},
-    {"btnOK", kOK, kOKOver, kOKDown, kOK, 375, 505, 58, 24},
-    {"btnCancel", kCancel, kCancelOver, kCancelDown, kCancel, 442, 505, 58, 24},
-    {"btnApply", kApply, kApplyOver, kApplyDown, kApply, 508, 505, 58, 24},
-    {"btnHomepage", kHomepage, kHomepage, kHomepage, kHomepage, 38, 23, 107, 32},
+    {"btnMin", kMin, kMin, kMinDown, kMin, 544, 22, 15, 15, {8160, 330, 225, 225}},
+    {"btnClose", kClose, kClose, kCloseDown, kClose, 563, 22, 15, 15, {8450, 330, 225, 225}},
+    {"btnOK", kOK, kOKOver, kOKDown, kOK, 375, 505, 58, 24, {5640, 7590, 855, 345}},
+    {"btnCancel",
+     kCancel,
+     kCancelOver,
+     kCancelDown,
+     kCancel,
+     442,
+     505,
+     58,
+     24,
+     {6630, 7590, 855, 345}},
+    {"btnApply", kApply, kApplyOver, kApplyDown, kApply, 508, 505, 58, 24, {7620, 7590, 855, 345}},
+    {"btnHomepage",
+     kHomepage,
+     kHomepage,
+     kHomepage,
+     kHomepage,
+     38,
+     23,
+     107,
+     32,
+     {600, 340, 1605, 465}},
 }};
+
+// Densities the skin, the mask and the button pictures are drawn for, in dots
+// per inch (100, 125, 150, 175 and 200 %). The 96-dpi set is the BMPs above;
+// the others are PNGs of the same pixels' kind, too large to ship raw.
+inline constexpr std::array<int, 5> kDpis{96, 120, 144, 168, 192};
+
+// A length in twips as whole pixels at a density, as the window places its
+// controls.
+inline int TwipsAt(int twips, int dpi) { return toolkit::TwipsToPixels(twips, dpi); }
+// A length of the 96-dpi pictures scaled to a density, rounded likewise.
+inline int PixelsAt(int pixels96, int dpi) {
+  return static_cast<int>(std::lround(static_cast<double>(pixels96) * dpi / 96.0));
+}
+
+struct PixelRect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// Where a button's normal picture lies in the skin drawn for dpi: the
+// button's own rectangle at that density, moved and grown by the same whole
+// pixels as at 96 dpi (the offsets are those of drawing a picture inside its
+// button, which are pixels at every density).
+inline PixelRect SkinArea(const ButtonPictures& b, int dpi) {
+  const TwipsRect& c = b.control;
+  return {TwipsAt(c.left, dpi) + b.skinX - TwipsAt(c.left, 96),
+          TwipsAt(c.top, dpi) + b.skinY - TwipsAt(c.top, 96),
+          TwipsAt(c.width, dpi) + b.width - TwipsAt(c.width, 96),
+          TwipsAt(c.height, dpi) + b.height - TwipsAt(c.height, 96)};
+}
+
+// The skin and the mask at a density.
+inline int SkinWidthAt(int dpi) { return PixelsAt(kSkinWidth, dpi); }
+inline int SkinHeightAt(int dpi) { return PixelsAt(kSkinHeight, dpi); }
+
+// The resource and file names of a picture's set for a density other than
+// 96 dpi: "SKIN144" and "skin@144.png". No separator before the digits: a
+// resource directory is sorted by name, and "_" sorts before or after the
+// letters depending on the case a loader compares in.
+inline std::string ResourceAt(const Asset& asset, int dpi) {
+  if (dpi == 96) return asset.resource;
+  return std::string(asset.resource) + std::to_string(dpi);
+}
+inline std::string FileAt(const Asset& asset, int dpi) {
+  if (dpi == 96) return std::string(asset.file);
+  const std::string_view stem = asset.file.substr(0, asset.file.rfind('.'));
+  return std::string(stem) + "@" + std::to_string(dpi) + ".png";
+}
 
 // Every distinct asset once, the icon first (the shell shows a program's
 // first icon resource).
 inline constexpr std::array<Asset, 18> kAll{{
     kAppIcon,
     kHandCursor,
+    kSkin,
+    kSkinMask,
+    kMin,
+    kMinDown,
+    kClose,
+    kCloseDown,
+    kOK,
+    kOKOver,
+    kOKDown,
+    kCancel,
+    kCancelOver,
+    kCancelDown,
+    kApply,
+    kApplyOver,
+    kApplyDown,
+    kHomepage,
+}};
+
+// The pictures drawn again for every density: the bitmaps of kAll.
+inline constexpr std::array<Asset, 16> kScaled{{
     kSkin,
     kSkinMask,
     kMin,

@@ -7,9 +7,11 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "platform/win32/Win32Resources.h"
 #include "support/PictureFiles.h"
 #include "ui/Assets.h"
 
@@ -137,13 +139,58 @@ TEST_F(Resources, TheHandCursorHasItsHotSpotAtTheFingertip) {
   DestroyCursor(cursor);
 }
 
-TEST_F(Resources, TheManifestAsksForCommonControls6AndNoDpiAwareness) {
+// The sets for other densities are PNGs in RCDATA, byte for byte the shipped
+// files, and the system's codec reads them as the pictures they are: the
+// skin's size, yellow outside, and each button's picture its crop of it.
+TEST_F(Resources, EveryDensitysSetShipsAsAPngTheSystemsCodecReads) {
+  win32::Win32Resources codec;
+  for (int dpi : ua::kDpis) {
+    if (dpi == 96) continue;
+    SCOPED_TRACE(dpi);
+    std::map<std::string, platform::Pixels> decoded;
+    for (const ua::Asset& asset : ua::kScaled) {
+      const std::string name = ua::ResourceAt(asset, dpi);
+      SCOPED_TRACE(name);
+      const auto data = Data(name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+      const auto shipped = testing_support::ReadFileBytes(std::filesystem::path(KV_SOURCE_DIR) /
+                                                          "src/ui/assets" / ua::FileAt(asset, dpi));
+      ASSERT_TRUE(std::equal(data.begin(), data.end(), shipped.begin(), shipped.end()))
+          << data.size() << " bytes against " << shipped.size();
+      auto pixels = codec.DecodePng(
+          std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+      ASSERT_TRUE(pixels.has_value());
+      decoded[std::string(asset.file)] = std::move(*pixels);
+    }
+    const platform::Pixels& skin = decoded[std::string(ua::kSkin.file)];
+    ASSERT_EQ(skin.width, ua::SkinWidthAt(dpi));
+    ASSERT_EQ(skin.height, ua::SkinHeightAt(dpi));
+    EXPECT_EQ(skin.colours.front(), 0x00FFFFu) << "yellow";
+    for (const ua::ButtonPictures& b : ua::kButtonPictures) {
+      const platform::Pixels& picture = decoded[std::string(b.picture.file)];
+      const ua::PixelRect area = ua::SkinArea(b, dpi);
+      ASSERT_EQ(picture.width, area.width);
+      ASSERT_EQ(picture.height, area.height);
+      for (int y = 0; y < area.height; ++y) {
+        for (int x = 0; x < area.width; ++x) {
+          ASSERT_EQ(picture.colours[static_cast<std::size_t>(y * area.width + x)],
+                    skin.colours[static_cast<std::size_t>((area.y + y) * skin.width + area.x + x)])
+              << b.button << " at (" << x << ", " << y << ")";
+        }
+      }
+    }
+  }
+  EXPECT_FALSE(codec.DecodePng("not a picture").has_value());
+}
+
+TEST_F(Resources, TheManifestAsksForCommonControls6AndEachMonitorsDensity) {
   const auto data = Data(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
   ASSERT_FALSE(data.empty());
   const std::string manifest(data.begin(), data.end());
   EXPECT_NE(manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"),
             std::string::npos);
-  EXPECT_NE(manifest.find(R"(WindowsSettings">false</dpiAware>)"), std::string::npos);
+  EXPECT_NE(manifest.find(R"(WindowsSettings">true/pm</dpiAware>)"), std::string::npos);
+  EXPECT_NE(manifest.find(R"(WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>)"),
+            std::string::npos);
   EXPECT_NE(manifest.find(R"(level="asInvoker")"), std::string::npos);
 }
 

@@ -166,7 +166,7 @@ TEST_F(ButtonExInput, MouseEventsReportButtonShiftAndTwips) {
   };
   site_->MouseDown(platform::kMiddleButton, platform::kShiftMask | platform::kAltMask, 3, 4);
   EXPECT_THAT(seen, ElementsAre(4.0f, 5.0f, 45.0f, 60.0f));
-  screen_.twipsPerPixelX = 12;
+  screen_.dpiX = 120;
   site_->MouseDown(platform::kLeftButton, 0, 3, 4);
   EXPECT_THAT(seen, ElementsAre(1.0f, 0.0f, 36.0f, 60.0f));
 }

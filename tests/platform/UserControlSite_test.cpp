@@ -71,7 +71,7 @@ TEST_F(UserControlSite, SizesInTwipsRoundToWholePixels) {
   site_->SetHeight(367);  // 24.47 pixels
   EXPECT_EQ(site_->ScaleHeight(), 24);
   EXPECT_DOUBLE_EQ(site_->Height(), 360);
-  screen_.twipsPerPixelY = 12;
+  screen_.dpiY = 120;
   site_->SetHeight(360);
   EXPECT_EQ(site_->ScaleHeight(), 30);
 }

@@ -36,6 +36,9 @@ TEST(AssetGenerator, ReproducesTheCheckedInAssetsByteForByte) {
   EXPECT_EQ(Names(out), names);
   std::set<std::string> table;
   for (const ui::assets::Asset& asset : ui::assets::kAll) table.insert(std::string(asset.file));
+  for (const ui::assets::Asset& asset : ui::assets::kScaled) {
+    for (int dpi : ui::assets::kDpis) table.insert(ui::assets::FileAt(asset, dpi));
+  }
   EXPECT_EQ(table, names) << "every shipped file is named in the asset table, and only those";
   for (const std::string& name : names) {
     SCOPED_TRACE(name);

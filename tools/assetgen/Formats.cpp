@@ -1,6 +1,9 @@
 #include "Formats.h"
 
+#include <png.h>
+
 #include <cmath>
+#include <stdexcept>
 
 namespace assetgen {
 namespace {
@@ -73,6 +76,50 @@ Bytes Bitmap16(int width, int height, const std::vector<std::uint16_t>& pixels) 
                         static_cast<std::size_t>(x)]);
     }
   });
+}
+
+Bytes Png555(int width, int height, const std::vector<std::uint16_t>& pixels) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (info == nullptr) {
+    png_destroy_write_struct(&png, nullptr);
+    throw std::runtime_error("libpng does not start");
+  }
+  Bytes out;
+  std::vector<std::uint8_t> rows(static_cast<std::size_t>(width) * 3 *
+                                 static_cast<std::size_t>(height));
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const Color c = From555(pixels[i]);
+    rows[i * 3] = static_cast<std::uint8_t>(c.r);
+    rows[i * 3 + 1] = static_cast<std::uint8_t>(c.g);
+    rows[i * 3 + 2] = static_cast<std::uint8_t>(c.b);
+  }
+  std::vector<png_bytep> rowPointers;
+  for (int y = 0; y < height; ++y) {
+    rowPointers.push_back(rows.data() +
+                          static_cast<std::size_t>(y) * 3 * static_cast<std::size_t>(width));
+  }
+  // libpng reports errors by longjmp; nothing here owns anything across it
+  // but the write struct, which is destroyed on both paths.
+  if (setjmp(png_jmpbuf(png))) {  // NOLINT(cert-err52-cpp)
+    png_destroy_write_struct(&png, &info);
+    throw std::runtime_error("libpng cannot write the picture");
+  }
+  png_set_write_fn(
+      png, &out,
+      [](png_structp p, png_bytep data, png_size_t length) {
+        auto* sink = static_cast<Bytes*>(png_get_io_ptr(p));
+        sink->insert(sink->end(), data, data + length);
+      },
+      nullptr);
+  png_set_compression_level(png, 9);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_set_rows(png, info, rowPointers.data());
+  png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return out;
 }
 
 Bytes Bitmap24(const Canvas& canvas) {

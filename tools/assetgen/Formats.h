@@ -1,5 +1,5 @@
-// Writers of the file formats the program loads: uncompressed bottom-up BMP
-// and 16-colour ICO and CUR.
+// Writers of the file formats the program loads: uncompressed bottom-up BMP,
+// 16-colour ICO and CUR, and PNG (through libpng) for the larger pictures.
 #pragma once
 
 #include <array>
@@ -16,6 +16,10 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes Bitmap16(int width, int height, const std::vector<std::uint16_t>& pixels);
 // 24 bits per pixel, each channel rounded to 8 bits.
 Bytes Bitmap24(const Canvas& canvas);
+
+// 8 bits per channel RGB PNG of 5-5-5 pixels, each channel widened as a
+// 16-bit bitmap shows it, top row first; compressed as hard as zlib can.
+Bytes Png555(int width, int height, const std::vector<std::uint16_t>& pixels);
 
 // The 16 colours of the standard VGA palette, in its order.
 inline constexpr std::array<std::uint32_t, 16> kVga = {

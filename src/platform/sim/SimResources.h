@@ -12,13 +12,15 @@ class SimResources final : public platform::Resources {
  public:
   std::optional<std::string> LoadResourceData(const std::string& name,
                                               win::WORD type = win::RT_RCDATA) override;
+  // libpng stands in for the system's codec.
+  std::optional<platform::Pixels> DecodePng(std::string_view bytes) override;
 
   void Add(const std::string& name, win::WORD type, std::string data) {
     data_[{type, name}] = std::move(data);
   }
   // Serves the file at path under the name, as the resource compiler would
-  // embed it: a bitmap without its 14-byte file header. False when the file
-  // cannot be read.
+  // embed it: a bitmap without its 14-byte file header, anything else whole.
+  // False when the file cannot be read.
   bool AddFile(const std::string& name, win::WORD type, const std::string& path);
 
  private:

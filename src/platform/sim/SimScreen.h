@@ -7,11 +7,12 @@ namespace sim {
 
 class SimScreen final : public platform::Screen {
  public:
-  int TwipsPerPixelX() override { return twipsPerPixelX; }
-  int TwipsPerPixelY() override { return twipsPerPixelY; }
+  int DpiX() override { return dpiX; }
+  int DpiY() override { return dpiY; }
+  void SetDpi(int dpi) override { dpiX = dpiY = dpi; }
 
-  int twipsPerPixelX = 15;
-  int twipsPerPixelY = 15;
+  int dpiX = 96;
+  int dpiY = 96;
 };
 
 }  // namespace sim

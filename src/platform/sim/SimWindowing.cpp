@@ -29,7 +29,7 @@ SimWindowBase::~SimWindowBase() {
 
 SimFormWindow::SimFormWindow(SimWindowing& owner, win::HWND handle, const platform::FormSpec& spec,
                              platform::PixelRect rect)
-    : SimWindow(owner, handle, 0, rect, false, true), text_(spec.caption) {}
+    : SimWindow(owner, handle, 0, rect, false, true), text_(spec.caption), dpi_(owner.monitorDpi) {}
 
 void SimFormWindow::SetProcedure(platform::WindowProcedure procedure) {
   procedure_ = std::move(procedure);

@@ -83,6 +83,7 @@ class SimFormWindow final : public SimWindow<platform::FormWindow> {
   void SetProcedure(platform::WindowProcedure procedure) override;
   void SetWindowTextA(const std::string& text) override { text_ = text; }
   bool IsIconic() const override { return iconic_; }
+  int Dpi() const override { return dpi_; }
   void SetIcon(win::HICON large, win::HICON small) override {
     icon_ = large;
     smallIcon_ = small;
@@ -120,6 +121,7 @@ class SimFormWindow final : public SimWindow<platform::FormWindow> {
   win::HICON smallIcon_ = 0;
   win::HBITMAP background_ = 0;
   bool iconic_ = false;
+  int dpi_;
   bool active_ = false;
   bool destroyed_ = false;
   std::vector<int> showCommands_;
@@ -326,6 +328,8 @@ class SimWindowing final : public platform::Windowing {
   // The primary monitor's size: where a centred form is made.
   int screenWidth = 1280;
   int screenHeight = 1024;
+  // The density of the monitor new windows appear on; 0 for the screen's.
+  int monitorDpi = 0;
 
  private:
   friend class SimWindowBase;

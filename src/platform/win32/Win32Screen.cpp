@@ -7,15 +7,17 @@
 namespace win32 {
 namespace {
 
-int TwipsPerPixel(int axis) {
+// The system's density: with per-monitor awareness, that of the primary
+// monitor when the user signed in, which is where the window first appears.
+int SystemDpi(int axis) {
   const UniqueScreenDC screen(::GetDC(nullptr));
   const int dpi = ::GetDeviceCaps(screen.get(), axis);
-  return dpi > 0 ? 1440 / dpi : 15;
+  return dpi > 0 ? dpi : 96;
 }
 
 }  // namespace
 
-int Win32Screen::TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
-int Win32Screen::TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+int Win32Screen::DpiX() { return dpi_ > 0 ? dpi_ : SystemDpi(LOGPIXELSX); }
+int Win32Screen::DpiY() { return dpi_ > 0 ? dpi_ : SystemDpi(LOGPIXELSY); }
 
 }  // namespace win32

@@ -1,4 +1,5 @@
-// The screen's density from the display's logical dots per inch.
+// The screen's density: the display's logical dots per inch until the main
+// window reports the density of the monitor it is on.
 #pragma once
 
 #include "platform/Screen.h"
@@ -7,8 +8,12 @@ namespace win32 {
 
 class Win32Screen final : public platform::Screen {
  public:
-  int TwipsPerPixelX() override;
-  int TwipsPerPixelY() override;
+  int DpiX() override;
+  int DpiY() override;
+  void SetDpi(int dpi) override { dpi_ = dpi; }
+
+ private:
+  int dpi_ = 0;  // none reported yet
 };
 
 }  // namespace win32

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Windowing.h"
 
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -13,6 +14,42 @@ namespace {
 
 HWND H(win::HWND handle) { return reinterpret_cast<HWND>(handle); }
 win::HWND W(HWND handle) { return reinterpret_cast<win::HWND>(handle); }
+
+// The density a window is shown at: its monitor's where the system says so
+// per window (Windows 10 1607 on), else the system's.
+int DpiOf(HWND window) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow != nullptr && window != nullptr) {
+    if (const UINT dpi = getDpiForWindow(window); dpi > 0) return static_cast<int>(dpi);
+  }
+  const UniqueScreenDC screen(::GetDC(nullptr));
+  const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+  return dpi > 0 ? dpi : 96;
+}
+
+// The standard controls' font at a density. The stock GUI font is made for
+// the system's density; at any other (a monitor of its own) the same font is
+// made at that density's size, once for the process's life.
+HFONT GuiFontFor(int dpi) {
+  const auto stock = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  const int system = DpiOf(nullptr);
+  if (dpi == system) return stock;
+  static std::map<int, UniqueGdi<HFONT>> fonts;
+  auto& font = fonts[dpi];
+  if (!font) {
+    LOGFONTA logFont{};
+    ::GetObjectA(stock, sizeof logFont, &logFont);
+    logFont.lfHeight = ::MulDiv(logFont.lfHeight, dpi, system);
+    font.reset(::CreateFontIndirectA(&logFont));
+  }
+  return font ? font.get() : stock;
+}
+
+void SetFontFor(HWND window, int dpi) {
+  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFontFor(dpi)), TRUE);
+}
 
 // A window's own pointer, answered by its parent form to WM_SETCURSOR.
 constexpr char kCursorProperty[] = "KV3050P.Cursor";
@@ -86,6 +123,7 @@ const ChildColors* ColorsOf(HWND control) {
 
 class FormWindow final : public Win32Window<platform::FormWindow>, private WindowBase {
  public:
+  int Dpi() const override { return DpiOf(Hwnd()); }
   explicit FormWindow(const platform::FormSpec& spec) {
     int left = CW_USEDEFAULT;
     int top = CW_USEDEFAULT;
@@ -183,8 +221,7 @@ HWND CreateChild(const char* windowClass, DWORD style, const platform::ChildSpec
                                   spec.rect.top, spec.rect.width, spec.rect.height, H(spec.parent),
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)),
                                   ::GetModuleHandleA(nullptr), nullptr);
-  ::SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+  ::SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFontFor(DpiOf(handle))), FALSE);
   return handle;
 }
 
@@ -192,9 +229,7 @@ class ComboBoxWindow final : public StandardControl<platform::ComboBoxWindow> {
  public:
   explicit ComboBoxWindow(const platform::ChildSpec& spec)
       : StandardControl(CreateDropDownList(spec)) {
-    // The closed box is as high as the layout says; the list drops below it.
-    const int field = spec.rect.height - 6;
-    if (field > 0) ::SendMessageA(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    SetFieldHeight(spec.rect.height);
     // The dropped list reports its colours with its own handle.
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
@@ -204,6 +239,14 @@ class ComboBoxWindow final : public StandardControl<platform::ComboBoxWindow> {
     for (HWND window : {Hwnd(), list_}) {
       if (window != nullptr) ::RemovePropA(window, kColorsProperty);
     }
+  }
+
+  // Laid out again at another density: the list's room and the font follow.
+  void MoveWindow(const platform::PixelRect& rect) override {
+    const int dpi = DpiOf(Hwnd());
+    ::MoveWindow(Hwnd(), rect.left, rect.top, rect.width, rect.height + ListRoom(dpi), TRUE);
+    SetFontFor(Hwnd(), dpi);
+    SetFieldHeight(rect.height);
   }
 
   int AddString(const std::string& text) override {
@@ -228,8 +271,15 @@ class ComboBoxWindow final : public StandardControl<platform::ComboBoxWindow> {
   }
 
  private:
+  // The dropped list's room below the closed box: 160 pixels at 96 dpi.
+  static int ListRoom(int dpi) { return ::MulDiv(160, dpi, 96); }
+  // The closed box is as high as the layout says; the list drops below it.
+  void SetFieldHeight(int height) {
+    const int field = height - 6;
+    if (field > 0) ::SendMessageA(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  }
   static HWND CreateDropDownList(platform::ChildSpec spec) {
-    spec.rect.height += 160;  // room for the dropped list
+    spec.rect.height += ListRoom(DpiOf(H(spec.parent)));
     return CreateChild("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, spec);
   }
 

@@ -26,6 +26,15 @@ SimWorld::SimWorld() {
       throw std::runtime_error("cannot read " + path);
     }
   }
+  for (const ui::assets::Asset& asset : ui::assets::kScaled) {
+    for (int dpi : ui::assets::kDpis) {
+      if (dpi == 96) continue;
+      const std::string path = ui + "assets/" + ui::assets::FileAt(asset, dpi);
+      if (!resources.AddFile(ui::assets::ResourceAt(asset, dpi), win::RT_RCDATA, path)) {
+        throw std::runtime_error("cannot read " + path);
+      }
+    }
+  }
 }
 
 }  // namespace testing_support
