@@ -61,25 +61,33 @@ void WakeUp::SignalRunningCopy() {
   // The user just started this copy, so it may take the foreground; the
   // running copy may not unless given the right, before it can hear of the
   // flag by any path.
-  for (const Target& target : targets) windowing.AllowSetForegroundWindow(target.process);
+  // A copy that may not hand the right on still wakes the window, behind.
+  for (const Target& target : targets) {
+    (void)windowing.AllowSetForegroundWindow(target.process);
+  }
   // The flag also wakes a copy that has no window yet, or an older one.
   mod_Registry::WriteMouseValue(mod_Registry::DoPopup, "1");
   const win::UINT message = windowing.RegisterWindowMessageA(kWakeUpMessage);
-  for (const Target& target : targets) windowing.PostMessageA(target.window, message, 0, 0);
+  // A post that fails (a window just gone) leaves the flag to wake it.
+  for (const Target& target : targets) {
+    (void)windowing.PostMessageA(target.window, message, 0, 0);
+  }
 }
 
 void WakeUp::Listen() {
   auto& registry = platform::Use<platform::Registry>();
   // Held open for the life of the window: closing it ends the notifications.
-  registry.RegCreateKeyExA(win::HKEY_CURRENT_USER, mod_Registry::kMouseKey, 0, "",
-                           win::REG_OPTION_NON_VOLATILE, win::KEY_NOTIFY, nullptr, key_.put(),
-                           nullptr);
+  // Without the key, Timer1's poll is the only path: nothing is lost.
+  (void)registry.RegCreateKeyExA(win::HKEY_CURRENT_USER, mod_Registry::kMouseKey, 0, "",
+                                 win::REG_OPTION_NON_VOLATILE, win::KEY_NOTIFY, nullptr, key_.put(),
+                                 nullptr);
   Arm();
 }
 
 void WakeUp::Arm() {
   if (!key_) return;
-  platform::Use<platform::Registry>().RegNotifyChangeKeyValue(
+  // A watch the system refuses leaves Timer1's poll to notice the flag.
+  (void)platform::Use<platform::Registry>().RegNotifyChangeKeyValue(
       key_.get(), win::REG_NOTIFY_CHANGE_LAST_SET, form_.hWnd(), kKeyChanged);
 }
 
@@ -95,7 +103,8 @@ void WakeUp::Wake() {
     return;
   }
   show_();
-  platform::Use<platform::Windowing>().SetForegroundWindow(form_.hWnd());
+  // Refused without the right to the foreground: the window is shown all the same.
+  (void)platform::Use<platform::Windowing>().SetForegroundWindow(form_.hWnd());
 }
 
 namespace {
