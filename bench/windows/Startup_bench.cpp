@@ -21,7 +21,13 @@
 // psapi.h builds on windows.h.
 #include <psapi.h>
 
+#include "Launching.h"
+
 namespace {
+
+using bench::Launch;
+using bench::Now;
+using bench::WindowOf;
 
 struct Candidate {
   const char* name;
@@ -32,37 +38,6 @@ struct Candidate {
   std::vector<double> startMs;
   std::vector<double> workingSetMb;
 };
-
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / frequency;
-}
-
-struct Search {
-  DWORD process;
-  const char* windowClass;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[64] = "";
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner != search->process || std::string(className) != search->windowClass ||
-      !::IsWindowVisible(window)) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
-}
 
 constexpr const char* kDesktopKey = "Control Panel\\Desktop";
 
@@ -91,32 +66,17 @@ void SetDensity(DWORD dpi) {
   ::RegCloseKey(key);
 }
 
-PROCESS_INFORMATION Launch(const std::string& commandLine) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string line = commandLine;
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-    std::fprintf(stderr, "cannot start %s (error %lu)\n", commandLine.c_str(), ::GetLastError());
-    std::exit(2);
-  }
-  return process;
-}
-
 // Launches the candidate, waits for its visible window, then measures its
 // working set after 1.5 s. Leaves the process running.
 PROCESS_INFORMATION Measure(Candidate& candidate) {
   SetDensity(static_cast<DWORD>(candidate.dpi));
   const double start = Now();
   PROCESS_INFORMATION process = Launch(candidate.commandLine);
-  Search search{process.dwProcessId, candidate.windowClass, nullptr};
-  while (search.found == nullptr) {
+  while (WindowOf(process.dwProcessId, candidate.windowClass, true) == nullptr) {
     if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) {
       std::fprintf(stderr, "%s ended before showing its window\n", candidate.name);
       std::exit(2);
     }
-    ::EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
   }
   candidate.startMs.push_back(Now() - start);
   ::Sleep(1500);

@@ -15,56 +15,15 @@
 
 #include <windows.h>
 
+#include "Launching.h"
+
 namespace {
 
+using bench::Launch;
+using bench::Now;
+using bench::WindowOf;
+
 constexpr char kProgramClass[] = "KV3050PSetupForm";
-
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / frequency;
-}
-
-struct Search {
-  DWORD process;
-  const char* windowClass;
-  HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[64] = "";
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner != search->process || std::string(className) != search->windowClass) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND WindowOf(DWORD process, const char* windowClass) {
-  Search search{process, windowClass, nullptr};
-  ::EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-PROCESS_INFORMATION Launch(const std::string& commandLine) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string line = commandLine;
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-    std::fprintf(stderr, "cannot start %s (error %lu)\n", commandLine.c_str(), ::GetLastError());
-    std::exit(2);
-  }
-  return process;
-}
 
 void Close(PROCESS_INFORMATION& process) {
   ::CloseHandle(process.hThread);

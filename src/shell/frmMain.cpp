@@ -1,50 +1,25 @@
 #include "shell/frmMain.h"
 
-#include <algorithm>
 #include <cmath>
-#include <map>
-#include <stdexcept>
-#include <vector>
 
 #include "mouse/mod_Registry.h"
-#include "platform/Gdi.h"
-#include "platform/Ownership.h"
 #include "platform/Process.h"
-#include "platform/Resources.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
-#include "platform/Session.h"
 #include "platform/ShellStart.h"
-#include "remap/clsMouseEvents.h"
-#include "remap/modHooking.h"
 #include "shell/frmMenu.h"
-#include "shell/mod_Outline.h"
 #include "shell/mod_Tray.h"
 #include "toolkit/CommandLine.h"
-#include "toolkit/Pictures.h"
 
 namespace {
 
 frmMain* current = nullptr;
 
-toolkit::LayoutNode LoadLayout() {
-  const auto text = platform::Use<platform::Resources>().LoadResourceData(kMainLayoutResource);
-  if (!text) throw std::runtime_error("the main window's layout is missing");
-  toolkit::LayoutParse parsed = toolkit::ParseLayout(*text);
-  if (!parsed.root) throw std::runtime_error("the main window's layout: " + parsed.error);
-  return std::move(*parsed.root);
-}
-
 }  // namespace
 
-frmMain::frmMain() : layout_(LoadLayout()) {
+frmMain::frmMain() : layout_(main_layout::Load(kMainLayoutResource)) {
   form.Create(layout_);
-  for (const toolkit::LayoutNode& node : layout_.children) {
-    if (node.kind != "Timer") continue;
-    if (node.name != "Timer1") throw std::runtime_error("unknown timer " + node.name);
-    Timer1.SetInterval(static_cast<win::UINT>(node.Integer("Interval", 0)));
-    Timer1.SetEnabled(node.Bool("Enabled", true));
-  }
+  main_layout::SetUpTimer(layout_, Timer1);
   panel_ = std::make_unique<SettingsPanel>(
       SettingsPanel::Controls{cmbLButton, cmbRButton, cmbWButton, cmbXButton1, cmbXButton2,
                               scrSpeed, scrClickSpeed, scrWheelScroll},
@@ -87,94 +62,31 @@ frmMain::frmMain() : layout_(LoadLayout()) {
   btnMin.Click = [this] { btnMin_Click(); };
   btnClose.Click = [this] { btnClose_Click(); };
   btnHomepage.Click = [this] { btnHomepage_Click(); };
-  // The mouse hook hands program starts to the message loop.
-  form.OnMessage(modHooking::WM_LAUNCHPROGRAM, [this](win::WPARAM program, win::LPARAM) {
-    modHooking::LaunchProgram(form.hWnd(), program);
-    return win::LRESULT{0};
-  });
-  // Windows may drop the hook unseen while the screen is locked or the
-  // machine sleeps: have the hook thread put it back when the user returns.
-  form.OnMessage(win::WM_WTSSESSION_CHANGE, [](win::WPARAM change, win::LPARAM) {
-    if (change == win::WTS_SESSION_UNLOCK && modHooking::objMouseEvents) {
-      modHooking::objMouseEvents->ReinstallHook();
-    }
-    return win::LRESULT{0};
-  });
-  form.OnMessage(win::WM_POWERBROADCAST, [](win::WPARAM event, win::LPARAM) {
-    if (event == win::PBT_APMRESUMEAUTOMATIC && modHooking::objMouseEvents) {
-      modHooking::objMouseEvents->ReinstallHook();
-    }
-    return win::LRESULT{win::TRUE};
-  });
   current = this;
 }
 
 frmMain::~frmMain() {
-  // The hook decides with this window's engine: it goes with them.
-  if (modHooking::objMouseEvents && modHooking::objMouseEvents->Engine() == &remapEngine) {
-    modHooking::objMouseEvents->UnhookMouseEvents();
-  }
-  if (sessionNotified_) {
-    // The window goes next, and its registration with it.
-    (void)platform::Use<platform::Session>().WTSUnRegisterSessionNotification(form.hWnd());
-  }
   if (current == this) current = nullptr;
 }
 
 frmMain* frmMain::Current() { return current; }
 
-void frmMain::CreateControls() {
-  struct Binding {
-    const char* kind;
-    toolkit::Control* control;
-  };
-  const std::map<std::string, Binding> controls = {
-      {"chkAccelator", {"CheckBox", &chkAccelator}},
-      {"cmbXButton2", {"ComboBox", &cmbXButton2}},
-      {"cmbXButton1", {"ComboBox", &cmbXButton1}},
-      {"cmbWButton", {"ComboBox", &cmbWButton}},
-      {"cmbRButton", {"ComboBox", &cmbRButton}},
-      {"cmbLButton", {"ComboBox", &cmbLButton}},
-      {"btnMin", {"ButtonEx", &btnMin}},
-      {"scrWheelScroll", {"HScrollBar", &scrWheelScroll}},
-      {"scrClickSpeed", {"HScrollBar", &scrClickSpeed}},
-      {"scrSpeed", {"HScrollBar", &scrSpeed}},
-      {"btnOK", {"ButtonEx", &btnOK}},
-      {"btnClose", {"ButtonEx", &btnClose}},
-      {"btnCancel", {"ButtonEx", &btnCancel}},
-      {"btnApply", {"ButtonEx", &btnApply}},
-      {"btnHomepage", {"ButtonEx", &btnHomepage}}};
-
-  // Windows are made in tab order, which is also the order the keyboard visits them.
-  std::vector<const toolkit::LayoutNode*> ordered;
-  for (const toolkit::LayoutNode& node : layout_.children) {
-    if (node.kind == "Property" || node.kind == "Timer") continue;
-    if (node.kind == "PictureBox") {
-      if (node.name != "picSkinMask") throw std::runtime_error("unknown picture box " + node.name);
-      const platform::ChildSpec spec = toolkit::Control::PlacementOf(form, node);
-      picSkinMask = std::make_unique<toolkit::PictureBox>(spec.rect.left, spec.rect.top,
-                                                          spec.rect.width, spec.rect.height);
-      maskPictureValue_ = node.Text("Picture");
-      continue;
-    }
-    ordered.push_back(&node);
-  }
-  std::stable_sort(ordered.begin(), ordered.end(), [](const auto* a, const auto* b) {
-    return a->Integer("TabIndex", 0) < b->Integer("TabIndex", 0);
-  });
-  std::size_t bound = 0;
-  for (const toolkit::LayoutNode* node : ordered) {
-    const auto binding = controls.find(node->name);
-    if (binding == controls.end() || node->kind != binding->second.kind) {
-      throw std::runtime_error("the layout's " + node->kind + " " + node->name +
-                               " is not a control of the window");
-    }
-    binding->second.control->Create(form, *node);
-    ++bound;
-  }
-  if (bound != controls.size()) {
-    throw std::runtime_error("the layout lacks some of the window's controls");
-  }
+std::array<main_layout::Slot, 15> frmMain::Slots() {
+  return {{{"chkAccelator", "CheckBox", &chkAccelator},
+           {"cmbXButton2", "ComboBox", &cmbXButton2},
+           {"cmbXButton1", "ComboBox", &cmbXButton1},
+           {"cmbWButton", "ComboBox", &cmbWButton},
+           {"cmbRButton", "ComboBox", &cmbRButton},
+           {"cmbLButton", "ComboBox", &cmbLButton},
+           {"btnMin", "ButtonEx", &btnMin},
+           {"scrWheelScroll", "HScrollBar", &scrWheelScroll},
+           {"scrClickSpeed", "HScrollBar", &scrClickSpeed},
+           {"scrSpeed", "HScrollBar", &scrSpeed},
+           {"btnOK", "ButtonEx", &btnOK},
+           {"btnClose", "ButtonEx", &btnClose},
+           {"btnCancel", "ButtonEx", &btnCancel},
+           {"btnApply", "ButtonEx", &btnApply},
+           {"btnHomepage", "ButtonEx", &btnHomepage}}};
 }
 
 bool frmMain::Start() {
@@ -195,42 +107,17 @@ void frmMain::Form_Load() {
   }
   // Only a copy that stays makes its controls and loads their pictures: a
   // second start, which only wakes the first, ends as fast as a copy can.
-  CreateControls();
+  maskPictureValue_ = main_layout::CreateControls(form, layout_, Slots(), picSkinMask);
   Activated = false;
   StoredChoices stored;
   stored.WheelButton = mod_Registry::ReadMouseValue(mod_Registry::WheelButton);
   stored.XButton1 = mod_Registry::ReadMouseValue(mod_Registry::XButton1);
   stored.XButton2 = mod_Registry::ReadMouseValue(mod_Registry::XButton2);
   stored.ScrollLine = mod_Registry::ReadMouseValue(mod_Registry::ScrollLine);
-  ShapeWindow();
+  main_layout::ShapeWindow(form, *picSkinMask, maskPictureValue_);
   panel_->Fill(stored);
-  // The hook object makes itself objMouseEvents and installs the hook on a
-  // thread of its own.
-  std::make_shared<clsMouseEvents>()->HookMouseEvents(remapEngine, form.hWnd());
-  sessionNotified_ = platform::Use<platform::Session>().WTSRegisterSessionNotification(
-                         form.hWnd(), win::NOTIFY_FOR_THIS_SESSION) != win::FALSE;
+  remap_.Start();
   wakeUp_.Listen();
-}
-
-void frmMain::ShapeWindow() {
-  if (!picSkinMask) throw std::runtime_error("the layout lacks picSkinMask");
-  // A persistent image that takes its picture's size, so that its device
-  // context holds every pixel of the mask.
-  picSkinMask->SetAutoRedraw(true);
-  picSkinMask->SetPicture(toolkit::LoadLayoutPicture(maskPictureValue_));
-  std::int32_t transparent = 0;  // none given: the mask's top-left colour
-  platform::UniqueGdiObject region(mod_Outline::CreateSkinRegion(*picSkinMask, transparent));
-  // The mask has done its work and nothing ever shows the box: its two
-  // bitmaps of 600 x 550 pixels need not stay for the program's long life in
-  // the tray. The box keeps its size.
-  picSkinMask->SetAutoRedraw(false);
-  picSkinMask->SetPicture(nullptr);
-  // An unreadable mask leaves the window rectangular, never invisible.
-  if (!region) return;
-  // The window system owns the region from here on; one it refused is ours to free.
-  if (platform::Use<platform::Gdi>().SetWindowRgn(form.hWnd(), region.get(), -1) != 0) {
-    region.release();
-  }
 }
 
 void frmMain::Form_Activate() {
@@ -274,7 +161,7 @@ void frmMain::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float /*Y*/
 }
 
 void frmMain::Timer1_Timer() {
-  if (modHooking::objMouseEvents) modHooking::objMouseEvents->KeepHookAlive();
+  remap_.KeepAlive();
   // The fall-back for a wake-up whose signal went astray.
   wakeUp_.Check();
 }
@@ -294,8 +181,7 @@ void frmMain::ProgramEnd() {
 }
 
 void frmMain::EndProgram() {
-  if (modHooking::objMouseEvents) modHooking::objMouseEvents->UnhookMouseEvents();
-  modHooking::objMouseEvents.reset();
+  remap_.End();
   // No dead icon stays behind in the notification area.
   mod_Tray::RemoveTrayIcon();
   platform::Use<platform::Process>().ExitProcess(0);
@@ -317,7 +203,7 @@ void frmMain::AddTrayIconToWindow() {
 }
 
 void frmMain::PauseRemapping(bool paused) {
-  remapEngine.SetPaused(paused);
+  remap_.Pause(paused);
   mod_Tray::SetTrayTip(paused ? kPausedTip : kAppTitle);
 }
 

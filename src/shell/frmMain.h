@@ -3,12 +3,15 @@
 // hidden and minimised but never unloaded.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
 #include "controls/ButtonExHost.h"
 #include "mouse/SettingsPanel.h"
 #include "remap/RemapEngine.h"
+#include "shell/MainLayout.h"
+#include "shell/RemapHost.h"
 #include "shell/WakeUp.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
@@ -61,7 +64,7 @@ class frmMain {
   // The tray menu's pause: every mouse event passes on untouched until
   // resumed. Never stored: every start remaps.
   void PauseRemapping(bool paused);
-  bool RemappingPaused() const { return remapEngine.PublishedSettings().paused; }
+  bool RemappingPaused() const { return remap_.Paused(); }
 
   bool Activated = false;
   // What the mouse hook decides with: the button choices the combo boxes
@@ -90,7 +93,9 @@ class frmMain {
   controls::ButtonExHost btnHomepage;
 
  private:
-  void CreateControls();
+  // Every control the layout binds, once: made at load, placed again at a
+  // new density.
+  std::array<main_layout::Slot, 15> Slots();
   void Form_Load();
   void Form_Activate();
   void Form_CloseRequest();
@@ -110,7 +115,6 @@ class frmMain {
   void btnHomepage_Click();
   int Message(const std::string& text, win::UINT style);
 
-  void ShapeWindow();
   // WM_DPICHANGED: everything laid out again for the new density.
   void Form_DpiChanged(int dpi, const platform::PixelRect& suggested);
 
@@ -118,7 +122,8 @@ class frmMain {
   std::string maskPictureValue_;
   std::unique_ptr<SettingsPanel> panel_;
   bool ended_ = false;
-  bool sessionNotified_ = false;
   // After the form: it answers messages of the form's window.
   WakeUp wakeUp_{form, [this] { ShowWindow(); }};
+  // Last: the hook goes first, while the window it posts to is still there.
+  RemapHost remap_{form, remapEngine};
 };
