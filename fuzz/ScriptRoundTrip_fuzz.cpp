@@ -73,8 +73,8 @@ void BuildTree(FuzzedDataProvider& input, platform::Registry& registry) {
   std::vector<std::string> keys = {kTop};
   std::vector<int> depths = {0};
   win::HKEY created = 0;
-  registry.RegCreateKeyA(win::HKEY_CURRENT_USER, kTop, &created);
-  registry.RegCloseKey(created);
+  (void)registry.RegCreateKeyA(win::HKEY_CURRENT_USER, kTop, &created);
+  (void)registry.RegCloseKey(created);
   for (int step = 0; step < 48 && input.remaining_bytes() > 0; ++step) {
     const std::size_t at = input.ConsumeIntegralInRange<std::size_t>(0, keys.size() - 1);
     const std::string& key = keys[at];
@@ -87,7 +87,7 @@ void BuildTree(FuzzedDataProvider& input, platform::Registry& registry) {
         win::HKEY child = 0;
         if (registry.RegCreateKeyA(win::HKEY_CURRENT_USER, (key + "\\" + name).c_str(), &child) ==
             win::ERROR_SUCCESS) {
-          registry.RegCloseKey(child);
+          (void)registry.RegCloseKey(child);
           keys.push_back(key + "\\" + name);
           depths.push_back(depths[at] + 1);
         }

@@ -43,7 +43,7 @@ void DeleteTree(platform::Registry& registry, win::HKEY root, const std::string&
   for (const std::string& child : SubKeys(registry, root, path)) {
     DeleteTree(registry, root, path + "\\" + child);
   }
-  registry.RegDeleteKeyA(root, path.c_str());
+  (void)registry.RegDeleteKeyA(root, path.c_str());
 }
 
 bool SetRaw(platform::Registry& registry, win::HKEY root, const std::string& path,
@@ -54,7 +54,7 @@ bool SetRaw(platform::Registry& registry, win::HKEY root, const std::string& pat
     return false;
   }
   const win::LSTATUS status = SetBytes(registry, key, name, type, data);
-  registry.RegCloseKey(key);
+  (void)registry.RegCloseKey(key);
   return status == win::ERROR_SUCCESS;
 }
 
@@ -73,7 +73,7 @@ std::optional<RawValue> QueryRaw(platform::Registry& registry, win::HKEY root,
                                        reinterpret_cast<win::BYTE*>(bytes.data()), &size);
     value.data = bytes.substr(0, size);
   }
-  registry.RegCloseKey(key);
+  (void)registry.RegCloseKey(key);
   if (status != win::ERROR_SUCCESS) return std::nullopt;
   return value;
 }
@@ -98,7 +98,7 @@ std::vector<RawValue> Values(platform::Registry& registry, win::HKEY root,
     }
     values.push_back({name.substr(0, nameLength), type, data.substr(0, dataSize)});
   }
-  registry.RegCloseKey(key);
+  (void)registry.RegCloseKey(key);
   return values;
 }
 
@@ -115,7 +115,7 @@ std::vector<std::string> SubKeys(platform::Registry& registry, win::HKEY root,
     if (registry.RegEnumKeyExA(key, index, name, &length) != win::ERROR_SUCCESS) break;
     names.emplace_back(name, length);
   }
-  registry.RegCloseKey(key);
+  (void)registry.RegCloseKey(key);
   return names;
 }
 
@@ -124,7 +124,7 @@ bool KeyExists(platform::Registry& registry, win::HKEY root, const std::string& 
   if (registry.RegOpenKeyExA(root, path.c_str(), 0, win::KEY_READ, &key) != win::ERROR_SUCCESS) {
     return false;
   }
-  registry.RegCloseKey(key);
+  (void)registry.RegCloseKey(key);
   return true;
 }
 
@@ -146,12 +146,12 @@ KeySnapshot::~KeySnapshot() {
     return;
   }
   for (const RawValue& now : Values(registry_, root_, path_)) {
-    registry_.RegDeleteValueA(key, now.name.c_str());
+    (void)registry_.RegDeleteValueA(key, now.name.c_str());
   }
   for (const RawValue& saved : values_) {
     SetBytes(registry_, key, saved.name, saved.type, saved.data);
   }
-  registry_.RegCloseKey(key);
+  (void)registry_.RegCloseKey(key);
 }
 
 }  // namespace testing_support

@@ -107,7 +107,7 @@ void WriteSampleTree(platform::Registry& registry, win::HKEY root, const std::st
   if (registry.RegCreateKeyExA(root, (path + "\\Empty leaf").c_str(), 0, nullptr, 0,
                                win::KEY_ALL_ACCESS, nullptr, &leaf,
                                nullptr) == win::ERROR_SUCCESS) {
-    registry.RegCloseKey(leaf);
+    (void)registry.RegCloseKey(leaf);
   }
 }
 
