@@ -4,6 +4,7 @@
 // backends and the resource script agree on what is what.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -174,24 +175,14 @@ inline constexpr std::array<Asset, 18> kAll{{
     kHomepage,
 }};
 
-// The pictures drawn again for every density: the bitmaps of kAll.
-inline constexpr std::array<Asset, 16> kScaled{{
-    kSkin,
-    kSkinMask,
-    kMin,
-    kMinDown,
-    kClose,
-    kCloseDown,
-    kOK,
-    kOKOver,
-    kOKDown,
-    kCancel,
-    kCancelOver,
-    kCancelDown,
-    kApply,
-    kApplyOver,
-    kApplyDown,
-    kHomepage,
-}};
+// The pictures drawn again for every density: the bitmaps of kAll, in its
+// order.
+inline constexpr auto kScaled = [] {
+  constexpr auto isBitmap = [](const Asset& asset) { return asset.kind == Kind::Bitmap; };
+  std::array<Asset, std::count_if(kAll.begin(), kAll.end(), isBitmap)> bitmaps{};
+  std::copy_if(kAll.begin(), kAll.end(), bitmaps.begin(), isBitmap);
+  return bitmaps;
+}();
+static_assert(kScaled.size() == 16);
 
 }  // namespace ui::assets
