@@ -1,10 +1,13 @@
-// What the Windows benchmarks share: a millisecond clock, starting a command
-// line as the system does, and finding a process's window by its class.
+// What the Windows benchmarks share: a millisecond clock, a median, the
+// quoted path of a program beside the benchmark, starting a command line as
+// the system does, and finding a process's window by its class.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -19,6 +22,21 @@ inline double Now() {
   LARGE_INTEGER now;
   ::QueryPerformanceCounter(&now);
   return 1000.0 * static_cast<double>(now.QuadPart) / frequency;
+}
+
+inline double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// The program of that name in the benchmark's own folder, quoted for a
+// command line.
+inline std::string Beside(const char* name) {
+  char path[MAX_PATH];
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  folder.resize(folder.find_last_of("\\/") + 1);
+  return "\"" + folder + name + "\"";
 }
 
 // Starts the command line; a start that fails ends the benchmark.

@@ -25,7 +25,9 @@
 
 namespace {
 
+using bench::Beside;
 using bench::Launch;
+using bench::Median;
 using bench::Now;
 using bench::WindowOf;
 
@@ -92,19 +94,6 @@ void End(PROCESS_INFORMATION& process) {
   ::WaitForSingleObject(process.hProcess, 10000);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-std::string Beside(const char* name) {
-  char path[MAX_PATH];
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  folder.resize(folder.find_last_of("\\/") + 1);
-  return "\"" + folder + name + "\"";
 }
 
 }  // namespace

@@ -19,7 +19,9 @@
 
 namespace {
 
+using bench::Beside;
 using bench::Launch;
+using bench::Median;
 using bench::Now;
 using bench::WindowOf;
 
@@ -39,19 +41,6 @@ bool Await(Condition condition, double limitMs) {
     ::Sleep(1);
   }
   return true;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-std::string Beside(const char* name) {
-  char path[MAX_PATH];
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  folder.resize(folder.find_last_of("\\/") + 1);
-  return "\"" + folder + name + "\"";
 }
 
 void SetFlag(const char* text) {
