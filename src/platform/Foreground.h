@@ -39,29 +39,30 @@ class Foreground {
  public:
   virtual ~Foreground() = default;
   // The window the user works with, 0 when none (between two activations).
-  virtual win::HWND GetForegroundWindow() = 0;
+  [[nodiscard]] virtual win::HWND GetForegroundWindow() = 0;
   // The shell's desktop window, 0 when no shell runs.
-  virtual win::HWND GetShellWindow() = 0;
+  [[nodiscard]] virtual win::HWND GetShellWindow() = 0;
   // The window's class name; empty for a window that is gone.
-  virtual std::string GetClassNameA(win::HWND window) = 0;
-  virtual win::BOOL IsZoomed(win::HWND window) = 0;
-  virtual win::BOOL GetWindowRect(win::HWND window, win::RECT* rect) = 0;
+  [[nodiscard]] virtual std::string GetClassNameA(win::HWND window) = 0;
+  [[nodiscard]] virtual win::BOOL IsZoomed(win::HWND window) = 0;
+  [[nodiscard]] virtual win::BOOL GetWindowRect(win::HWND window, win::RECT* rect) = 0;
   // The monitor the window overlaps most; by flags, 0 or the nearest one
   // when it overlaps none.
-  virtual win::HMONITOR MonitorFromWindow(win::HWND window, win::DWORD flags) = 0;
+  [[nodiscard]] virtual win::HMONITOR MonitorFromWindow(win::HWND window, win::DWORD flags) = 0;
   // Fails unless cbSize is sizeof(MONITORINFO).
-  virtual win::BOOL GetMonitorInfoA(win::HMONITOR monitor, win::MONITORINFO* info) = 0;
+  [[nodiscard]] virtual win::BOOL GetMonitorInfoA(win::HMONITOR monitor,
+                                                  win::MONITORINFO* info) = 0;
   // The rectangle the pointer is confined to: the virtual screen when free.
-  virtual win::BOOL GetClipCursor(win::RECT* rect) = 0;
+  [[nodiscard]] virtual win::BOOL GetClipCursor(win::RECT* rect) = 0;
   // The SM_*VIRTUALSCREEN values; 0 for any other index.
-  virtual int GetSystemMetrics(int index) = 0;
+  [[nodiscard]] virtual int GetSystemMetrics(int index) = 0;
   // The process that made the window, 0 for a window that is gone.
-  virtual win::DWORD GetWindowProcessId(win::HWND window) = 0;
-  virtual win::DWORD GetCurrentProcessId() = 0;
+  [[nodiscard]] virtual win::DWORD GetWindowProcessId(win::HWND window) = 0;
+  [[nodiscard]] virtual win::DWORD GetCurrentProcessId() = 0;
   // The mandatory integrity level of the process's token (a *_RID value);
   // nothing when the process or its token cannot be opened for a query, as
   // a process at a higher level refuses a lower one.
-  virtual std::optional<win::DWORD> ProcessIntegrityLevel(win::DWORD processId) = 0;
+  [[nodiscard]] virtual std::optional<win::DWORD> ProcessIntegrityLevel(win::DWORD processId) = 0;
 };
 
 }  // namespace platform

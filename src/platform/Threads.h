@@ -45,9 +45,9 @@ namespace platform {
 class Thread {
  public:
   virtual ~Thread() = default;
-  virtual win::DWORD Id() const = 0;
+  [[nodiscard]] virtual win::DWORD Id() const = 0;
   // Waits at most this long for the thread to end; true when it has.
-  virtual bool Join(win::DWORD milliseconds) = 0;
+  [[nodiscard]] virtual bool Join(win::DWORD milliseconds) = 0;
 };
 
 class Threads {
@@ -65,19 +65,19 @@ class Threads {
 
   // Runs work on a new thread that lasts and can be waited for; null when no
   // thread could be made (work has not run and never will).
-  virtual std::unique_ptr<Thread> StartThread(std::function<void()> work) = 0;
-  virtual win::DWORD GetCurrentThreadId() = 0;
+  [[nodiscard]] virtual std::unique_ptr<Thread> StartThread(std::function<void()> work) = 0;
+  [[nodiscard]] virtual win::DWORD GetCurrentThreadId() = 0;
   // Gives the calling thread a message queue (PeekMessageA with
   // PM_NOREMOVE): from then on messages can be posted to it.
   virtual void MakeMessageQueue() = 0;
   // Queues a message for a thread that has a queue; FALSE otherwise.
-  virtual win::BOOL PostThreadMessageA(win::DWORD threadId, win::UINT message, win::WPARAM wParam,
-                                       win::LPARAM lParam) = 0;
+  [[nodiscard]] virtual win::BOOL PostThreadMessageA(win::DWORD threadId, win::UINT message,
+                                                     win::WPARAM wParam, win::LPARAM lParam) = 0;
   // The calling thread's next posted message (GetMessageA for no window).
   // While it waits, the thread serves what the system sends it, among them
   // the calls of the low-level hooks it installed. False for WM_QUIT or when
   // the queue failed: the loop ends.
-  virtual bool GetMessageA(win::ThreadMessage* message) = 0;
+  [[nodiscard]] virtual bool GetMessageA(win::ThreadMessage* message) = 0;
 };
 
 }  // namespace platform

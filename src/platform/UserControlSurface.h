@@ -186,7 +186,7 @@ class UserControlSurface {
   // Whether the window shows keyboard cues: focus rectangles are hidden until
   // the keyboard is used in it, as after a mouse click (UISF_HIDEFOCUS).
   // A change is notified (OnFocusCuesChanged).
-  virtual bool FocusCuesShown() const = 0;
+  [[nodiscard]] virtual bool FocusCuesShown() const = 0;
   // Position and size in pixels of the container's client area.
   [[nodiscard]] virtual int Left() const = 0;
   [[nodiscard]] virtual int Top() const = 0;

@@ -101,7 +101,9 @@ void clsMouseEvents::InstallAgain() {
 
 void clsMouseEvents::UnhookMouseEvents() {
   if (thread_) {
-    platform::Use<platform::Threads>().PostThreadMessageA(thread_->Id(), kEndHook, 0, 0);
+    // A request that cannot be posted leaves the thread running: the join's
+    // bound still ends the wait.
+    (void)platform::Use<platform::Threads>().PostThreadMessageA(thread_->Id(), kEndHook, 0, 0);
     if (!thread_->Join(kEndWaitMilliseconds)) {
       // Stuck in a call: it may still use this object until the process ends.
       if (auto self = weak_from_this().lock()) stuck.push_back(std::move(self));
@@ -122,7 +124,8 @@ void clsMouseEvents::KeepHookAlive() {
 void clsMouseEvents::ReinstallHook() {
   if (engine_ == nullptr) return;
   if (thread_) {
-    platform::Use<platform::Threads>().PostThreadMessageA(thread_->Id(), kInstallAgain, 0, 0);
+    // One that cannot be posted is asked for again at the watchdog's next look.
+    (void)platform::Use<platform::Threads>().PostThreadMessageA(thread_->Id(), kInstallAgain, 0, 0);
   } else {
     StartHookThread();
   }
