@@ -104,10 +104,11 @@ class Registry {
                                                    win::DWORD* nameLength, win::DWORD* type,
                                                    win::BYTE* data, win::DWORD* dataSize) = 0;
   // RegNotifyChangeKeyValue(key, FALSE, filter, event, TRUE) on a key opened
-  // with KEY_NOTIFY, the event waited for by the thread pool, which posts the
-  // message to the window when it is set: the UI thread hears of the next
-  // change of the key's own values without ever waiting for it. One change,
-  // one message: call again to hear of the next. Closing the key ends it.
+  // with KEY_NOTIFY, the event waited for by the asking thread's message loop
+  // beside its queue, which posts the message to the window when it is set:
+  // the UI thread hears of the next change of the key's own values without
+  // a thread of its own or a wait of the UI's. One change, one message: call
+  // again to hear of the next. Closing the key ends it.
   [[nodiscard]] virtual win::LSTATUS RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter,
                                                              win::HWND window,
                                                              win::UINT message) = 0;

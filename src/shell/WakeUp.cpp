@@ -12,7 +12,7 @@
 
 namespace {
 
-// Posted by the thread pool when the flag's key changes.
+// Posted when the flag's key changes.
 constexpr win::UINT kKeyChanged = win::WM_APP + 0x101;
 
 // Enough for every copy that could be starting at once.

@@ -45,8 +45,8 @@ class Backend {
   // A top-level window of the test's own, for user controls to live on.
   virtual win::HWND Window() = 0;
   // A window that messages can be posted to, and how many of this message
-  // were posted to it: waits a moment for posts from other threads (the
-  // thread pool's), and takes them from the queue.
+  // were posted to it: waits a moment, as the program's loop waits (which
+  // delivers a registry watch's posts), and takes them from the queue.
   virtual win::HWND MessageWindow() = 0;
   virtual int TakePosted(win::HWND window, win::UINT message) = 0;
   // Live GDI objects and DCs of the process (win32) or of the sim GDI.

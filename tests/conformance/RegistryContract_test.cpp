@@ -328,8 +328,8 @@ TEST_F(RegistryContract, PathSyntax) {
   }
 }
 
-// Change notifications make their own event and thread-pool wait, and the
-// pool's threads stay: leaks are counted over a second round instead.
+// A key's first notification makes its event, which stays with the watch:
+// leaks are counted over a second round instead.
 class KeyNotifyContract : public ContractTest {
  protected:
   void SetUp() override { DeleteTree(Reg(), win::HKEY_CURRENT_USER, kScratchKey); }

@@ -267,7 +267,7 @@ class SimWindowing final : public platform::Windowing {
   // of the screen's size, its taskbar 40 pixels high at the bottom.
   std::vector<platform::MonitorInfo> monitors{{{0, 0, 1280, 1024}, {0, 0, 1280, 984}}};
 
-  // A message the system itself posts (a thread-pool wait's, say): queued as
+  // A message the system itself posts (a registry watch's, say): queued as
   // PostMessageA queues it, from no process.
   win::BOOL SystemPosts(win::HWND window, win::UINT message, win::WPARAM wParam,
                         win::LPARAM lParam);

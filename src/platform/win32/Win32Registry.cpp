@@ -25,42 +25,50 @@ static_assert(offsetof(win::SECURITY_ATTRIBUTES, bInheritHandle) ==
 
 struct Win32Registry::Watch {
   HANDLE event = nullptr;
-  HANDLE wait = nullptr;
   HWND window = nullptr;
   UINT message = 0;
 
+  Watch() = default;
+  Watch(const Watch&) = delete;
+  Watch& operator=(const Watch&) = delete;
   ~Watch() {
-    // Waits for a callback under way, so none runs after this goes.
-    if (wait != nullptr) ::UnregisterWaitEx(wait, INVALID_HANDLE_VALUE);
     if (event != nullptr) ::CloseHandle(event);
-  }
-  static void CALLBACK Signalled(void* context, BOOLEAN /*timedOut*/) {
-    const auto* watch = static_cast<const Watch*>(context);
-    ::PostMessageA(watch->window, watch->message, 0, 0);
   }
 };
 
 Win32Registry::Win32Registry() = default;
 Win32Registry::~Win32Registry() = default;
 
+void Win32Registry::Collect() {
+  events_.clear();
+  for (const auto& [key, watch] : watches_) events_.push_back(watch->event);
+}
+
+void Win32Registry::Signalled(std::size_t index) {
+  if (index >= events_.size()) return;
+  for (const auto& [key, watch] : watches_) {
+    if (watch->event == events_[index]) {
+      // Posted, not sent: the window hears of it from its own loop, as of
+      // any other message, and re-arms from there.
+      (void)::PostMessageA(watch->window, watch->message, 0, 0);
+      return;
+    }
+  }
+}
+
 win::LSTATUS Win32Registry::RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter,
                                                     win::HWND window, win::UINT message) {
   std::unique_ptr<Watch>& slot = watches_[key];
   if (!slot) {
     auto watch = std::make_unique<Watch>();
-    // Auto-reset: one set, one callback.
+    // Auto-reset: one set, one wake of the waiting loop.
     watch->event = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
     if (watch->event == nullptr) {
       watches_.erase(key);
       return static_cast<win::LSTATUS>(::GetLastError());
     }
-    if (!::RegisterWaitForSingleObject(&watch->wait, watch->event, &Watch::Signalled, watch.get(),
-                                       INFINITE, WT_EXECUTEINWAITTHREAD)) {
-      const auto error = static_cast<win::LSTATUS>(::GetLastError());
-      watches_.erase(key);
-      return error;
-    }
     slot = std::move(watch);
+    Collect();
   }
   slot->window = reinterpret_cast<HWND>(window);
   slot->message = message;
@@ -95,7 +103,7 @@ win::LSTATUS Win32Registry::RegCreateKeyExA(win::HKEY key, const char* subKey, w
 win::LSTATUS Win32Registry::RegCloseKey(win::HKEY key) {
   const win::LSTATUS result = ::RegCloseKey(H(key));
   // The key's notifications end with it; a handle value may come back for another key.
-  watches_.erase(key);
+  if (watches_.erase(key) != 0) Collect();
   return result;
 }
 

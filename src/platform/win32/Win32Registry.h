@@ -1,8 +1,10 @@
 // The registry seam over advapi32.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/Registry.h"
 
@@ -37,11 +39,19 @@ class Win32Registry final : public platform::Registry {
   Win32Registry(const Win32Registry&) = delete;
   Win32Registry& operator=(const Win32Registry&) = delete;
 
+  // The events of the keys being watched. The thread that asked waits on
+  // them beside its message queue (win32::WaitForMessage), so a watch costs
+  // no thread of its own.
+  [[nodiscard]] const std::vector<void*>& WatchEvents() const { return events_; }
+  // The event at this index of WatchEvents() was set: its window gets its message.
+  void Signalled(std::size_t index);
+
  private:
-  // The event and thread-pool wait behind each key's notifications; only
-  // the UI thread asks and closes, so the map needs no lock.
+  // Only the thread that asks and closes touches these, so they need no lock.
   struct Watch;
   std::map<win::HKEY, std::unique_ptr<Watch>> watches_;
+  std::vector<void*> events_;  // WatchEvents(), in the order of watches_
+  void Collect();
 };
 
 }  // namespace win32

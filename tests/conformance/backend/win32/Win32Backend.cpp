@@ -1,4 +1,5 @@
 #include "conformance/Backend.h"
+#include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
@@ -124,7 +125,8 @@ class Win32Backend final : public Backend {
       if (::PeekMessageA(&posted, reinterpret_cast<HWND>(window), message, message, PM_REMOVE)) {
         ++count;
       } else {
-        ::Sleep(5);
+        // As the program's loop waits: a watched key's change is posted here.
+        (void)win32::WaitForMessage(platform_.registry, 5);
       }
     }
     return count;
