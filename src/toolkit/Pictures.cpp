@@ -30,29 +30,18 @@ namespace {
 
 namespace ua = ui::assets;
 
-// The picture of one set exactly as it ships: a bitmap resource at 96 dpi, a
-// PNG elsewhere.
+// The picture of one set exactly as it ships, a bitmap resource (run-length
+// coded at the higher densities); nothing when it is missing or damaged.
 std::optional<ui::Image> DecodeSet(const ua::Asset& asset, int set) {
-  auto& resources = platform::Use<platform::Resources>();
-  const auto data = resources.LoadResourceData(ua::ResourceAt(asset, set),
-                                               set == 96 ? win::RT_BITMAP : win::RT_RCDATA);
+  const auto data = platform::Use<platform::Resources>().LoadResourceData(
+      ua::ResourceAt(asset, set), win::RT_BITMAP);
   if (!data) return std::nullopt;
-  if (set == 96) {
-    try {
-      const auto* bytes = reinterpret_cast<const std::uint8_t*>(data->data());
-      return ui::DecodeDib(std::span<const std::uint8_t>(bytes, data->size()));
-    } catch (const ui::BitmapError&) {
-      return std::nullopt;
-    }
+  try {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data->data());
+    return ui::DecodeDib(std::span<const std::uint8_t>(bytes, data->size()));
+  } catch (const ui::BitmapError&) {
+    return std::nullopt;
   }
-  auto pixels = resources.DecodePng(*data);
-  if (!pixels) return std::nullopt;
-  ui::Image image;
-  image.width = pixels->width;
-  image.height = pixels->height;
-  image.bitsPerPixel = 24;
-  image.pixels = std::move(pixels->colours);
-  return image;
 }
 
 const ua::ButtonPictures* NormalPictureOf(const ua::Asset& asset) {

@@ -104,7 +104,8 @@ inline constexpr std::array<ButtonPictures, 6> kButtonPictures{{
 
 // Densities the skin, the mask and the button pictures are drawn for, in dots
 // per inch (100, 125, 150, 175 and 200 %). The 96-dpi set is the BMPs above;
-// the others are PNGs of the same pixels' kind, too large to ship raw.
+// the others are 8-bit run-length BMPs of the same pixels (each set uses
+// fewer than 256 colours), too large to ship raw.
 inline constexpr std::array<int, 5> kDpis{96, 120, 144, 168, 192};
 
 // A length in twips as whole pixels at a density, as the window places its
@@ -139,7 +140,7 @@ inline int SkinWidthAt(int dpi) { return PixelsAt(kSkinWidth, dpi); }
 inline int SkinHeightAt(int dpi) { return PixelsAt(kSkinHeight, dpi); }
 
 // The resource and file names of a picture's set for a density other than
-// 96 dpi: "SKIN144" and "skin@144.png". No separator before the digits: a
+// 96 dpi: "SKIN144" and "skin@144.bmp". No separator before the digits: a
 // resource directory is sorted by name, and "_" sorts before or after the
 // letters depending on the case a loader compares in.
 inline std::string ResourceAt(const Asset& asset, int dpi) {
@@ -149,7 +150,7 @@ inline std::string ResourceAt(const Asset& asset, int dpi) {
 inline std::string FileAt(const Asset& asset, int dpi) {
   if (dpi == 96) return std::string(asset.file);
   const std::string_view stem = asset.file.substr(0, asset.file.rfind('.'));
-  return std::string(stem) + "@" + std::to_string(dpi) + ".png";
+  return std::string(stem) + "@" + std::to_string(dpi) + ".bmp";
 }
 
 // Every distinct asset once, the icon first (the shell shows a program's

@@ -14,6 +14,7 @@ constexpr std::int64_t kMaxSide = 16384;
 constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 
 constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
 constexpr std::uint32_t kBiBitfields = 3;
 
 [[noreturn]] void Fail(const std::string& what) { throw BitmapError(what); }
@@ -136,9 +137,14 @@ DibLayout ReadDibHeader(std::span<const std::uint8_t> bytes) {
     if (d.bitsPerPixel != 16 && d.bitsPerPixel != 32) {
       Fail("bit-field colour masks with " + std::to_string(d.bitsPerPixel) + " bits per pixel");
     }
+  } else if (compression == kBiRle8) {
+    if (d.bitsPerPixel != 8 || height < 0) {
+      Fail("run-length bits need 8 bits per pixel, bottom row first");
+    }
+    d.rle8 = true;
   } else if (compression != kBiRgb) {
     Fail("unsupported compression " + std::to_string(compression) +
-         " (only uncompressed bitmaps are read)");
+         " (only uncompressed and 8-bit run-length bitmaps are read)");
   }
 
   if (width <= 0) Fail("bitmap width " + std::to_string(width) + " is not positive");
@@ -200,9 +206,83 @@ DibLayout ReadDibHeader(std::span<const std::uint8_t> bytes) {
   return d;
 }
 
+namespace {
+
+std::uint32_t PaletteColour(const DibLayout& d, std::size_t index, int x, int y) {
+  if (index >= d.palette.size()) {
+    Fail("pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") uses colour " +
+         std::to_string(index) + " of a table of " + std::to_string(d.palette.size()));
+  }
+  return d.palette[index];
+}
+
+// BI_RLE8: pairs of a count and a colour, or a zero and an escape (end of
+// row, end of bitmap, a move, or a count of colours given one by one, padded
+// to an even length), rows from the bottom. Pixels the runs skip stay black,
+// as in a bitmap the system decodes into. A run past its row or below the
+// last one fails, as does bits that end before the end-of-bitmap mark.
+void DecodeRle8(const Reader& in, const DibLayout& d, std::size_t at, Image& image) {
+  int x = 0, row = 0;  // row counts up from the bottom
+  const auto room = [&](int count) {
+    if (row >= d.height || count > d.width - x) {
+      Fail("a run of " + std::to_string(count) + " at (" + std::to_string(x) + ", row " +
+           std::to_string(row) + ") leaves the bitmap");
+    }
+  };
+  const auto put = [&](std::size_t index) {
+    const int y = d.height - 1 - row;
+    image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(d.width) +
+                 static_cast<std::size_t>(x)] = PaletteColour(d, index, x, y);
+    ++x;
+  };
+  for (;;) {
+    const std::uint8_t count = in.U8(at, "run-length bits");
+    const std::uint8_t value = in.U8(at + 1, "run-length bits");
+    at += 2;
+    if (count > 0) {
+      room(count);
+      for (int i = 0; i < count; ++i) put(value);
+      continue;
+    }
+    switch (value) {
+      case 0:  // end of row
+        x = 0;
+        ++row;
+        break;
+      case 1:  // end of bitmap
+        return;
+      case 2: {  // move right and up
+        const int dx = in.U8(at, "run-length move"), dy = in.U8(at + 1, "run-length move");
+        at += 2;
+        if (dx > d.width - x || dy > d.height - row) Fail("a run-length move leaves the bitmap");
+        x += dx;
+        row += dy;
+        break;
+      }
+      default: {  // colours one by one
+        room(value);
+        const auto colours = in.Slice(at, value, "run-length colours");
+        for (const std::uint8_t index : colours) put(index);
+        at += value + (value & 1u);
+      }
+    }
+  }
+}
+
+}  // namespace
+
 Image DecodeDibBits(std::span<const std::uint8_t> bytes, const DibLayout& d,
                     std::size_t bitsOffset) {
   const Reader in(bytes);
+  if (d.rle8) {
+    Image image;
+    image.width = d.width;
+    image.height = d.height;
+    image.bitsPerPixel = d.bitsPerPixel;
+    image.pixels.assign(static_cast<std::size_t>(d.width) * static_cast<std::size_t>(d.height), 0);
+    DecodeRle8(in, d, bitsOffset, image);
+    return image;
+  }
   const auto bits =
       in.Slice(bitsOffset, d.stride * static_cast<std::size_t>(d.height), "pixel data");
   Image image;
@@ -226,11 +306,7 @@ Image DecodeDibBits(std::span<const std::uint8_t> bytes, const DibLayout& d,
           const std::size_t bit = ux * bpp;
           const unsigned shift = static_cast<unsigned>(8 - bpp - bit % 8);
           const std::size_t index = (row[bit / 8] >> shift) & ((1u << bpp) - 1);
-          if (index >= d.palette.size()) {
-            Fail("pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") uses colour " +
-                 std::to_string(index) + " of a table of " + std::to_string(d.palette.size()));
-          }
-          out[x] = d.palette[index];
+          out[x] = PaletteColour(d, index, x, y);
           break;
         }
         case 16:

@@ -1,5 +1,6 @@
 // The decoder of the device-independent bitmaps the program ships as
-// resources: the info header, the colour masks or table, then the bits. It
+// resources: the info header, the colour masks or table, then the bits (rows
+// of pixels, or the 8-bit run-length form the larger pictures use). It
 // reads untrusted bytes: anything truncated or inconsistent raises
 // BitmapError with a message that says what is wrong; nothing is read out of
 // bounds.
@@ -66,6 +67,7 @@ struct DibLayout {
   int height = 0;  // rows of bits
   bool topDown = false;
   int bitsPerPixel = 0;
+  bool rle8 = false;  // 8-bit runs (BI_RLE8) instead of rows of bits
   std::vector<std::uint32_t> palette;
   DibChannel red, green, blue;
   std::size_t bitsOffset = 0;  // where the bits follow the header and table, from its start

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32Resources.h"
 #include "support/PictureFiles.h"
 #include "ui/Assets.h"
+#include "ui/Dib.h"
 
 #include <windows.h>
 
@@ -139,47 +139,69 @@ TEST_F(Resources, TheHandCursorHasItsHotSpotAtTheFingertip) {
   DestroyCursor(cursor);
 }
 
-// The sets for other densities are PNGs in RCDATA, byte for byte the shipped
-// files, and the system's codec reads them as the pictures they are: the
-// skin's size, yellow outside, and each button's picture its crop of it.
-TEST_F(Resources, EveryDensitysSetShipsAsAPngTheSystemsCodecReads) {
-  win32::Win32Resources codec;
+// The sets for other densities are run-length bitmaps, byte for byte the
+// shipped files without their file header, and the system reads each as the
+// same picture as the program's own decoder: the skin's size, yellow
+// outside, and each button's picture its crop of it.
+TEST_F(Resources, EveryDensitysSetIsABitmapTheSystemReadsAsTheProgramDoes) {
+  constexpr std::size_t kFileHeader = 14;
   for (int dpi : ua::kDpis) {
     if (dpi == 96) continue;
     SCOPED_TRACE(dpi);
-    std::map<std::string, platform::Pixels> decoded;
+    std::map<std::string, ui::Image> decoded;
     for (const ua::Asset& asset : ua::kScaled) {
       const std::string name = ua::ResourceAt(asset, dpi);
       SCOPED_TRACE(name);
-      const auto data = Data(name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+      const auto data = Data(name.c_str(), RT_BITMAP);
       const auto shipped = testing_support::ReadFileBytes(std::filesystem::path(KV_SOURCE_DIR) /
                                                           "src/ui/assets" / ua::FileAt(asset, dpi));
-      ASSERT_TRUE(std::equal(data.begin(), data.end(), shipped.begin(), shipped.end()))
-          << data.size() << " bytes against " << shipped.size();
-      auto pixels = codec.DecodePng(
-          std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
-      ASSERT_TRUE(pixels.has_value());
-      decoded[std::string(asset.file)] = std::move(*pixels);
+      ASSERT_GT(shipped.size(), kFileHeader);
+      ASSERT_TRUE(
+          std::equal(data.begin(), data.end(), shipped.begin() + kFileHeader, shipped.end()))
+          << data.size() << " bytes against " << shipped.size() - kFileHeader;
+      ui::Image image = ui::DecodeDib(data);
+
+      auto* bitmap = static_cast<HBITMAP>(
+          LoadImageA(module_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+      ASSERT_NE(bitmap, nullptr);
+      BITMAPINFO want{};
+      want.bmiHeader.biSize = sizeof want.bmiHeader;
+      want.bmiHeader.biWidth = image.width;
+      want.bmiHeader.biHeight = -image.height;
+      want.bmiHeader.biPlanes = 1;
+      want.bmiHeader.biBitCount = 32;
+      std::vector<std::uint32_t> system(image.pixels.size());
+      HDC screen = GetDC(nullptr);
+      const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(image.height), system.data(),
+                                 &want, DIB_RGB_COLORS);
+      ReleaseDC(nullptr, screen);
+      DeleteObject(bitmap);
+      ASSERT_EQ(rows, image.height);
+      for (std::size_t i = 0; i < system.size(); ++i) {
+        const std::uint32_t c = system[i] & 0xFFFFFF;  // 0x00RRGGBB
+        const std::uint32_t reference = ((c & 0xFF) << 16) | (c & 0xFF00) | (c >> 16);
+        ASSERT_EQ(reference, image.pixels[i])
+            << "pixel " << i % image.width << ", " << i / image.width;
+      }
+      decoded[std::string(asset.file)] = std::move(image);
     }
-    const platform::Pixels& skin = decoded[std::string(ua::kSkin.file)];
+    const ui::Image& skin = decoded[std::string(ua::kSkin.file)];
     ASSERT_EQ(skin.width, ua::SkinWidthAt(dpi));
     ASSERT_EQ(skin.height, ua::SkinHeightAt(dpi));
-    EXPECT_EQ(skin.colours.front(), 0x00FFFFu) << "yellow";
+    EXPECT_EQ(skin.pixels.front(), 0x00FFFFu) << "yellow";
     for (const ua::ButtonPictures& b : ua::kButtonPictures) {
-      const platform::Pixels& picture = decoded[std::string(b.picture.file)];
+      const ui::Image& picture = decoded[std::string(b.picture.file)];
       const ua::PixelRect area = ua::SkinArea(b, dpi);
       ASSERT_EQ(picture.width, area.width);
       ASSERT_EQ(picture.height, area.height);
       for (int y = 0; y < area.height; ++y) {
         for (int x = 0; x < area.width; ++x) {
-          ASSERT_EQ(picture.colours[static_cast<std::size_t>(y * area.width + x)],
-                    skin.colours[static_cast<std::size_t>((area.y + y) * skin.width + area.x + x)])
+          ASSERT_EQ(picture.At(x, y), skin.At(area.x + x, area.y + y))
               << b.button << " at (" << x << ", " << y << ")";
         }
       }
     }
   }
-  EXPECT_FALSE(codec.DecodePng("not a picture").has_value());
 }
 
 TEST_F(Resources, TheManifestAsksForCommonControls6AndEachMonitorsDensity) {

@@ -314,7 +314,7 @@ TEST(DensityFallback, APictureThatDoesNotLoadComesFromAnotherSet) {
     const Snapshot expected = FreshStart(144);
     testing_support::SimWorld world;
     world.screen.SetDpi(144);
-    world.resources.Add(ua::ResourceAt(broken, 144), win::RT_RCDATA, "not a picture");
+    world.resources.Add(ua::ResourceAt(broken, 144), win::RT_BITMAP, "not a picture");
     frmMain main;
     ASSERT_TRUE(main.Start());
     Snapshot actual = Take(world, main);

@@ -158,6 +158,51 @@ TEST(PictureDecoding, NarrowChannelsWidenByRepeatingTheirBits) {
   EXPECT_EQ(testing_support::DecodeBitmapFile(file).At(0, 1), 0x00'86'00u);  // 33 -> 134
 }
 
+// A .bmp file of 8-bit run-length bits over kPalette (black, white, red,
+// green, blue, yellow are indices 0 to 5).
+Bytes MakeRle8(int w, int h, const Bytes& bits, int depth = 8) {
+  Bytes file = {'B', 'M'};
+  const auto bitsAt = static_cast<std::uint32_t>(14 + 40 + 4 * kPalette.size());
+  Put32(file, bitsAt + static_cast<std::uint32_t>(bits.size()));
+  Put32(file, 0);
+  Put32(file, bitsAt);
+  Put32(file, 40);
+  Put32(file, static_cast<std::uint32_t>(w));
+  Put32(file, static_cast<std::uint32_t>(h));
+  Put16(file, 1);
+  Put16(file, static_cast<std::uint32_t>(depth));
+  Put32(file, 1);  // BI_RLE8
+  Put32(file, static_cast<std::uint32_t>(bits.size()));
+  Put32(file, 0);
+  Put32(file, 0);
+  Put32(file, static_cast<std::uint32_t>(kPalette.size()));
+  Put32(file, 0);
+  for (std::uint32_t c : kPalette) Put32(file, ((c & 0xFF) << 16) | (c & 0xFF00) | (c >> 16));
+  file.insert(file.end(), bits.begin(), bits.end());
+  return file;
+}
+
+// Runs, colours one by one (padded to an even count), the ends of a row and
+// of the bitmap, and a move that leaves pixels black.
+TEST(PictureDecoding, RunLengthBitsDecodeEveryEscape) {
+  const struct {
+    const char* name;
+    Bytes bits;
+    std::vector<std::uint32_t> picture;
+  } cases[] = {
+      {"runs, then colours one by one", {1, 1, 1, 0, 1, 5, 0, 0, 0, 3, 2, 3, 4, 0, 0, 1}, kPicture},
+      {"a run the width of a row, then a move",
+       {3, 2, 0, 0, 0, 2, 2, 0, 1, 5, 0, 1},
+       {kBlack, kBlack, kYellow, kRed, kRed, kRed}},
+      {"an end of bitmap before the last row", {2, 3, 0, 1}, {0, 0, 0, kGreen, kGreen, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ui::Image image = testing_support::DecodeBitmapFile(MakeRle8(3, 2, c.bits));
+    EXPECT_EQ(image.pixels, c.picture);
+  }
+}
+
 TEST(PictureDecoding, AResourceDibIsTheFileWithoutItsFileHeader) {
   const Bytes file = MakeBitmap(kLayouts[4], kPicture);
   const ui::Image image = ui::DecodeDib(std::span(file).subspan(14));
@@ -293,6 +338,61 @@ TEST(PictureDecoding, RejectsMalformedBitmapsWithAClearError) {
   }
 }
 
+TEST(PictureDecoding, RejectsMalformedRunLengthBitsWithAClearError) {
+  const Bad cases[] = {
+      {"a run past its row",
+       [] {
+         return MakeRle8(3, 2, {4, 1, 0, 1});
+       },
+       "leaves the bitmap"},
+      {"colours past their row",
+       [] {
+         return MakeRle8(3, 2, {1, 1, 0, 3, 1, 1, 1, 0, 0, 1});
+       },
+       "leaves the bitmap"},
+      {"a run below the last row",
+       [] {
+         return MakeRle8(3, 2, {0, 0, 0, 0, 1, 1, 0, 1});
+       },
+       "leaves the bitmap"},
+      {"a move out of the bitmap",
+       [] {
+         return MakeRle8(3, 2, {0, 2, 4, 0, 0, 1});
+       },
+       "move leaves the bitmap"},
+      {"no end of bitmap",
+       [] {
+         return MakeRle8(3, 2, {3, 1, 0, 0});
+       },
+       "truncated run-length bits"},
+      {"colours cut short",
+       [] {
+         return MakeRle8(3, 2, {0, 3, 1, 1});
+       },
+       "truncated run-length colours"},
+      {"a colour beyond the table",
+       [] {
+         return MakeRle8(3, 2, {1, 9, 0, 1});
+       },
+       "uses colour 9"},
+      {"4 bits per pixel",
+       [] {
+         return MakeRle8(3, 2, {0, 1}, 4);
+       },
+       "need 8 bits per pixel"},
+      {"top row first",
+       [] {
+         return With32(MakeRle8(3, 2, {0, 1}), 22, static_cast<std::uint32_t>(-2));
+       },
+       "bottom row first"},
+  };
+  for (const Bad& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_THAT([&] { testing_support::DecodeBitmapFile(c.make()); },
+                ::testing::ThrowsMessage<ui::BitmapError>(HasSubstr(c.error)));
+  }
+}
+
 TEST(PictureDecoding, RejectsMalformedIconsWithAClearError) {
   const std::size_t image = 6 + 16;  // the one image of a one-image file
   const Bad cases[] = {
@@ -372,6 +472,8 @@ TEST(PictureDecoding, TruncatedOrCorruptedInputNeverEscapesAsAnythingButBitmapEr
     DecodesOrRejects([](const Bytes& b) { testing_support::DecodeBitmapFile(b); },
                      MakeBitmap(l, l.bits == 1 ? kTwoColours : kPicture));
   }
+  DecodesOrRejects([](const Bytes& b) { testing_support::DecodeBitmapFile(b); },
+                   MakeRle8(3, 2, {1, 1, 1, 0, 1, 5, 0, 0, 0, 3, 2, 3, 4, 0, 0, 1}));
   DecodesOrRejects([](const Bytes& b) { testing_support::DecodeIconFile(b); }, MakeIcon(1, 2));
   DecodesOrRejects([](const Bytes& b) { testing_support::DecodeIconFile(b); }, MakeIcon(2, 1));
 }

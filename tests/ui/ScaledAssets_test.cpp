@@ -12,7 +12,6 @@
 #include <map>
 #include <string>
 
-#include "platform/sim/SimResources.h"
 #include "support/PictureFiles.h"
 #include "ui/Assets.h"
 
@@ -39,15 +38,8 @@ struct Picture {
 Picture Load(const ua::Asset& asset, int dpi) {
   const auto bytes = testing_support::ReadFileBytes(std::filesystem::path(KV_SOURCE_DIR) /
                                                     "src/ui/assets" / ua::FileAt(asset, dpi));
-  if (dpi == 96) {
-    ui::Image image = testing_support::DecodeBitmapFile(bytes);
-    return {image.width, image.height, std::move(image.pixels)};
-  }
-  sim::SimResources codec;
-  auto pixels =
-      codec.DecodePng(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  if (!pixels) throw std::runtime_error("not a PNG: " + ua::FileAt(asset, dpi));
-  return {pixels->width, pixels->height, std::move(pixels->colours)};
+  ui::Image image = testing_support::DecodeBitmapFile(bytes);
+  return {image.width, image.height, std::move(image.pixels)};
 }
 
 const Picture& Cached(const ua::Asset& asset, int dpi) {

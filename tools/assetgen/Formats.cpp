@@ -2,8 +2,10 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace assetgen {
 namespace {
@@ -25,14 +27,17 @@ std::uint32_t Stride(int width, int bits) {
   return ((static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bits) + 31) / 32) * 4;
 }
 
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
+
 void InfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t imageSize,
-                std::uint32_t colours) {
+                std::uint32_t colours, std::uint32_t compression = kBiRgb) {
   Put32(out, kInfoHeader);
   Put32(out, static_cast<std::uint32_t>(width));
   Put32(out, static_cast<std::uint32_t>(height));  // positive: bottom-up
   Put16(out, 1);
   Put16(out, static_cast<std::uint32_t>(bits));
-  Put32(out, 0);  // BI_RGB
+  Put32(out, compression);
   Put32(out, imageSize);
   Put32(out, kPixelsPerMetre96Dpi);
   Put32(out, kPixelsPerMetre96Dpi);
@@ -76,6 +81,89 @@ Bytes Bitmap16(int width, int height, const std::vector<std::uint16_t>& pixels) 
                         static_cast<std::size_t>(x)]);
     }
   });
+}
+
+namespace {
+
+// One row of colour indices as BI_RLE8 pairs: a repeat as (count, index); a
+// stretch of at least three unlike colours given one by one, padded to an
+// even length; one or two such colours as runs of one.
+void Rle8Row(Bytes& out, const std::uint8_t* row, int width) {
+  int i = 0;
+  const auto same3 = [&](int j) {
+    return j + 2 < width && row[j] == row[j + 1] && row[j] == row[j + 2];
+  };
+  while (i < width) {
+    int run = 1;
+    while (i + run < width && run < 255 && row[i + run] == row[i]) ++run;
+    if (run >= 2) {
+      out.push_back(static_cast<std::uint8_t>(run));
+      out.push_back(row[i]);
+      i += run;
+      continue;
+    }
+    int end = i + 1;
+    while (end < width && end - i < 255 && !same3(end)) ++end;
+    const int n = end - i;
+    if (n < 3) {
+      for (int k = i; k < end; ++k) {
+        out.push_back(1);
+        out.push_back(row[k]);
+      }
+    } else {
+      out.push_back(0);
+      out.push_back(static_cast<std::uint8_t>(n));
+      out.insert(out.end(), row + i, row + end);
+      if (n % 2 != 0) out.push_back(0);
+    }
+    i = end;
+  }
+}
+
+}  // namespace
+
+Bytes BitmapRle8(int width, int height, const std::vector<std::uint16_t>& pixels) {
+  std::vector<std::uint16_t> colours(pixels);
+  std::sort(colours.begin(), colours.end());
+  colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
+  if (colours.size() > 256) {
+    throw std::runtime_error("a run-length picture of " + std::to_string(colours.size()) +
+                             " colours (at most 256)");
+  }
+  std::vector<std::uint8_t> index(pixels.size());
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    index[i] = static_cast<std::uint8_t>(
+        std::lower_bound(colours.begin(), colours.end(), pixels[i]) - colours.begin());
+  }
+  Bytes bits;
+  for (int y = height - 1; y >= 0; --y) {
+    Rle8Row(bits, index.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+            width);
+    bits.push_back(0);
+    bits.push_back(y == 0 ? 1 : 0);  // end of bitmap after the top row, else end of row
+  }
+  const auto table = static_cast<std::uint32_t>(colours.size() * 4);
+  const auto offset = kFileHeader + kInfoHeader + table;
+  const std::uint32_t size = (offset + static_cast<std::uint32_t>(bits.size()) + 3) / 4 * 4;
+  Bytes out;
+  out.reserve(size);
+  out.push_back('B');
+  out.push_back('M');
+  Put32(out, size);
+  Put32(out, 0);
+  Put32(out, offset);
+  InfoHeader(out, width, height, 8, static_cast<std::uint32_t>(bits.size()),
+             static_cast<std::uint32_t>(colours.size()), kBiRle8);
+  for (const std::uint16_t c555 : colours) {
+    const Color c = From555(c555);
+    out.push_back(static_cast<std::uint8_t>(c.b));
+    out.push_back(static_cast<std::uint8_t>(c.g));
+    out.push_back(static_cast<std::uint8_t>(c.r));
+    out.push_back(0);
+  }
+  out.insert(out.end(), bits.begin(), bits.end());
+  out.resize(size, 0);
+  return out;
 }
 
 Bytes Png555(int width, int height, const std::vector<std::uint16_t>& pixels) {

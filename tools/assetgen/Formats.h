@@ -1,5 +1,6 @@
 // Writers of the file formats the program loads: uncompressed bottom-up BMP,
-// 16-colour ICO and CUR, and PNG (through libpng) for the larger pictures.
+// run-length BMP for the larger pictures, 16-colour ICO and CUR, and PNG
+// (through libpng).
 #pragma once
 
 #include <array>
@@ -16,6 +17,12 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes Bitmap16(int width, int height, const std::vector<std::uint16_t>& pixels);
 // 24 bits per pixel, each channel rounded to 8 bits.
 Bytes Bitmap24(const Canvas& canvas);
+
+// 8-bit run-length bitmap (BI_RLE8) of 5-5-5 pixels, top row first: a
+// colour table of the colours the picture uses (at most 256, in the order of
+// their 5-5-5 values, widened as a 16-bit bitmap shows them), rows bottom-up.
+// The system and the program's own decoder read it without a codec.
+Bytes BitmapRle8(int width, int height, const std::vector<std::uint16_t>& pixels);
 
 // 8 bits per channel RGB PNG of 5-5-5 pixels, each channel widened as a
 // 16-bit bitmap shows it, top row first; compressed as hard as zlib can.

@@ -451,11 +451,12 @@ std::vector<std::uint16_t> Crop(const std::vector<std::uint16_t>& skin, int skin
 }
 
 // One picture of the set for dpi: at 96 dpi the bitmap the asset table
-// names, elsewhere a PNG.
+// names, elsewhere a run-length bitmap (a fifth of the raw size, and decoded
+// at start-up without a codec).
 void Put(Files& files, const ua::Asset& asset, int dpi, int width, int height,
          const std::vector<std::uint16_t>& pixels) {
   files[ua::FileAt(asset, dpi)] =
-      dpi == 96 ? Bitmap16(width, height, pixels) : Png555(width, height, pixels);
+      dpi == 96 ? Bitmap16(width, height, pixels) : BitmapRle8(width, height, pixels);
 }
 
 // The skin, the mask and the button pictures drawn for one density.

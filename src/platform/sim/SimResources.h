@@ -12,8 +12,6 @@ class SimResources final : public platform::Resources {
  public:
   std::optional<std::string> LoadResourceData(const std::string& name,
                                               win::WORD type = win::RT_RCDATA) override;
-  // libpng stands in for the system's codec.
-  std::optional<platform::Pixels> DecodePng(std::string_view bytes) override;
 
   void Add(const std::string& name, win::WORD type, std::string data) {
     data_[{type, name}] = std::move(data);

@@ -30,7 +30,7 @@ SimWorld::SimWorld() {
     for (int dpi : ui::assets::kDpis) {
       if (dpi == 96) continue;
       const std::string path = ui + "assets/" + ui::assets::FileAt(asset, dpi);
-      if (!resources.AddFile(ui::assets::ResourceAt(asset, dpi), win::RT_RCDATA, path)) {
+      if (!resources.AddFile(ui::assets::ResourceAt(asset, dpi), win::RT_BITMAP, path)) {
         throw std::runtime_error("cannot read " + path);
       }
     }
