@@ -129,8 +129,9 @@ Function OptionsPageLeave
 FunctionEnd
 
 ; Header and wizard pictures drawn for the system's density, or for the next
-; density up where none is drawn for it. The installer is DPI-aware, so its
-; dialogs are laid out for that density too.
+; density down where none is drawn for it: shown unscaled, a picture must not
+; outgrow its place. The installer is DPI-aware, so its dialogs are laid out
+; for that density too.
 !macro PICTURE_SET un suffix
   File "/oname=$PLUGINSDIR\modern-header.bmp" "${ART}/header${suffix}.bmp"
   !if "${un}" == ""
@@ -146,16 +147,16 @@ Function ${un}PicturesForDensity
   System::Call 'user32::GetDC(p 0) p .r0'
   System::Call 'gdi32::GetDeviceCaps(p r0, i ${LOGPIXELSY}) i .r1'
   System::Call 'user32::ReleaseDC(p 0, p r0)'
-  ${If} $1 <= 96
-    !insertmacro PICTURE_SET "${un}" ""
-  ${ElseIf} $1 <= 120
-    !insertmacro PICTURE_SET "${un}" "@120"
-  ${ElseIf} $1 <= 144
-    !insertmacro PICTURE_SET "${un}" "@144"
-  ${ElseIf} $1 <= 168
-    !insertmacro PICTURE_SET "${un}" "@168"
-  ${Else}
+  ${If} $1 >= 192
     !insertmacro PICTURE_SET "${un}" "@192"
+  ${ElseIf} $1 >= 168
+    !insertmacro PICTURE_SET "${un}" "@168"
+  ${ElseIf} $1 >= 144
+    !insertmacro PICTURE_SET "${un}" "@144"
+  ${ElseIf} $1 >= 120
+    !insertmacro PICTURE_SET "${un}" "@120"
+  ${Else}
+    !insertmacro PICTURE_SET "${un}" ""
   ${EndIf}
   ; At the right end of the header, at its own size, as the wizard picture is
   ; shown at the left of its page.
