@@ -2,8 +2,10 @@
 ; program runs as invoker and keeps its settings under HKEY_CURRENT_USER.
 ;
 ; Built by CMake (installer/CMakeLists.txt):
-;   makensis -DVERSION=1.0.0 -DPROGRAM=KV3050PSetup.exe -DICON=app.ico
+;   makensis -DVERSION=1.0.0 -DPROGRAM=KV3050PSetup.exe -DICON=app.ico -DART=art
 ;            -DOUTFILE=KV3050PSetup-1.0.0-setup.exe KV3050PSetup.nsi
+; ART is the folder of the pages' pictures (installer/art, made by the asset
+; generator), one set per density.
 
 !macro REQUIRE name
   !ifndef ${name}
@@ -13,6 +15,7 @@
 !insertmacro REQUIRE VERSION
 !insertmacro REQUIRE PROGRAM
 !insertmacro REQUIRE ICON
+!insertmacro REQUIRE ART
 !insertmacro REQUIRE OUTFILE
 
 Unicode true
@@ -25,8 +28,8 @@ ManifestDPIAware true
 
 !include MUI2.nsh
 !include LogicLib.nsh
-!include Sections.nsh
 !include FileFunc.nsh
+!include nsDialogs.nsh
 
 !define PRODUCT "KV-3050P Setup"
 !define PUBLISHER "Ombrix"
@@ -71,15 +74,18 @@ VIAddVersionKey LegalCopyright "Copyright (C) ${PUBLISHER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-; The product's name ends in "Setup": the pages say "installer" instead of
-; NSIS's "<name> Setup".
-!define MUI_PAGE_HEADER_TEXT "Options"
-!define MUI_PAGE_HEADER_SUBTEXT "Choose how ${PRODUCT} starts."
-!define MUI_COMPONENTSPAGE_TEXT_TOP \
-  "${PRODUCT} is installed for you alone, in your programs folder, with a shortcut in the Start menu. Click Install to start the installation."
-!define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Options:"
-!define MUI_COMPONENTSPAGE_SMALLDESC
-!insertmacro MUI_PAGE_COMPONENTS
+; The product's own pictures: the 96-dpi ones here, the density's own chosen
+; when the window is made (PicturesForDensity).
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${ART}/header.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${ART}/wizard.bmp"
+; Shown at their own size, never stretched: the pages' controls follow the
+; dialog font, which need not grow exactly as the density does.
+!define MUI_WELCOMEFINISHPAGE_BITMAP_STRETCH NoStretchNoCrop
+!define MUI_CUSTOMFUNCTION_GUIINIT PicturesForDensity
+!define MUI_CUSTOMFUNCTION_UNGUIINIT un.PicturesForDensity
+Page custom OptionsPage OptionsPageLeave
 !define MUI_FINISHPAGE_TITLE "${PRODUCT} is installed"
 !define MUI_FINISHPAGE_TEXT "Click Finish to close the installer."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
@@ -92,6 +98,85 @@ VIAddVersionKey LegalCopyright "Copyright (C) ${PUBLISHER}"
 
 ; 1 when this run ended a copy that was running.
 Var EndedCopy
+; The options page's check box, and its state: on unless the user turns it
+; off, and so on in a silent install, which shows no page.
+Var StartAtSignInBox
+Var StartAtSignIn
+
+; The product's name ends in "Setup": the pages say "installer" instead of
+; NSIS's "<name> Setup".
+Function OptionsPage
+  !insertmacro MUI_HEADER_TEXT "Options" "Choose how ${PRODUCT} starts."
+  nsDialogs::Create 1018
+  Pop $0
+  ${If} $0 == error
+    Abort
+  ${EndIf}
+  ${NSD_CreateLabel} 0 0 100% 24u \
+    "${PRODUCT} is installed for you alone, in your programs folder, with a shortcut in the Start menu. Click Install to start the installation."
+  Pop $0
+  ${NSD_CreateCheckbox} 0 36u 100% 12u "Start at sign-in"
+  Pop $StartAtSignInBox
+  ${NSD_SetState} $StartAtSignInBox $StartAtSignIn
+  ${NSD_CreateLabel} 12u 50u -12u 20u \
+    "Start ${PRODUCT} in the notification area each time you sign in."
+  Pop $0
+  nsDialogs::Show
+FunctionEnd
+
+Function OptionsPageLeave
+  ${NSD_GetState} $StartAtSignInBox $StartAtSignIn
+FunctionEnd
+
+; Header and wizard pictures drawn for the system's density, or for the next
+; density down where none is drawn for it: shown unscaled, a picture must not
+; outgrow its place. The installer is DPI-aware, so its dialogs are laid out
+; for that density too.
+!macro PICTURE_SET un suffix
+  File "/oname=$PLUGINSDIR\modern-header.bmp" "${ART}/header${suffix}.bmp"
+  !if "${un}" == ""
+    ; Read when the last page is made, after this.
+    File "/oname=$PLUGINSDIR\modern-wizard.bmp" "${ART}/wizard${suffix}.bmp"
+  !endif
+!macroend
+!define LOGPIXELSY 90
+!define SWP_NOMOVE_NOZORDER_NOACTIVATE 0x16
+!macro DEFINE_PICTURES_FOR_DENSITY un
+Function ${un}PicturesForDensity
+  InitPluginsDir
+  System::Call 'user32::GetDC(p 0) p .r0'
+  System::Call 'gdi32::GetDeviceCaps(p r0, i ${LOGPIXELSY}) i .r1'
+  System::Call 'user32::ReleaseDC(p 0, p r0)'
+  ${If} $1 >= 192
+    !insertmacro PICTURE_SET "${un}" "@192"
+  ${ElseIf} $1 >= 168
+    !insertmacro PICTURE_SET "${un}" "@168"
+  ${ElseIf} $1 >= 144
+    !insertmacro PICTURE_SET "${un}" "@144"
+  ${ElseIf} $1 >= 120
+    !insertmacro PICTURE_SET "${un}" "@120"
+  ${Else}
+    !insertmacro PICTURE_SET "${un}" ""
+  ${EndIf}
+  ; At the right end of the header, at its own size, as the wizard picture is
+  ; shown at the left of its page.
+  GetDlgItem $0 $HWNDPARENT 1046
+  !insertmacro MUI_LOADANDXALIGNIMAGE $0 "$PLUGINSDIR\modern-header.bmp" Right Leak
+  ; The white band may come out a few pixels shorter than the picture, as the
+  ; dialog units round: the picture's bottom rows, plain background, are cut
+  ; rather than laid over the line below the band.
+  GetDlgItem $1 $HWNDPARENT 1034
+  System::Call 'user32::GetClientRect(p r1, @ r2)'
+  System::Call '*$2(i, i, i, i .r3)'
+  System::Call 'user32::GetClientRect(p r0, @ r2)'
+  System::Call '*$2(i, i, i .r4, i .r5)'
+  ${If} $5 > $3
+    System::Call 'user32::SetWindowPos(p r0, p 0, i 0, i 0, i r4, i r3, i ${SWP_NOMOVE_NOZORDER_NOACTIVATE})'
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_PICTURES_FOR_DENSITY ""
+!insertmacro DEFINE_PICTURES_FOR_DENSITY "un."
 
 ; Asks every running copy to end, and waits until each process is gone, so
 ; that no file is replaced or removed under it and the copy leaves neither its
@@ -148,28 +233,25 @@ Section "-${PRODUCT}" SecProgram
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section "Start at sign-in" SecRun
-  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE}" -TRAY'
+Section "-Start at sign-in"
+  ${If} $StartAtSignIn == ${BST_CHECKED}
+    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE}" -TRAY'
+  ${Else}
+    ; Turning the option off over an earlier install takes the start away.
+    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+  ${EndIf}
 SectionEnd
 
 Section "-After"
-  ; Turning the option off over an earlier install takes the start away.
-  ${IfNot} ${SectionIsSelected} ${SecRun}
-    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
-  ${EndIf}
   ; A copy that was running before the update runs again, where it was kept.
   ${If} $EndedCopy = 1
     Exec '"$INSTDIR\${EXE}" -TRAY'
   ${EndIf}
 SectionEnd
 
-!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${SecRun} \
-    "Start ${PRODUCT} in the notification area each time you sign in."
-!insertmacro MUI_FUNCTION_DESCRIPTION_END
-
 Function .onInit
   StrCpy $EndedCopy 0
+  StrCpy $StartAtSignIn ${BST_CHECKED}
   SetShellVarContext current
 FunctionEnd
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installer and its uninstaller in a fresh Wine prefix of their own: a
 # silent install, the start at sign-in in the tray, an update over the running
-# copy, and a silent uninstall that leaves the system's own mouse values alone.
+# copy, a silent uninstall that leaves the system's own mouse values alone,
+# and the installer's pages as a user clicks through them at 100 and 150 %.
 : "${KV_ROOT:?}" "${KV_INSTALLER_FILE:?}" "${KV_SHIPPED_PROGRAM:?}" "${KV_VERSION:?}"
 # Never the shared prefix: the install starts on a system that has never seen
 # the program, and the prefix goes with the run.
@@ -159,6 +160,76 @@ check "every other value of Control Panel\\Mouse stays as it was" equals "$(mous
 for line in 'MouseSensitivity    REG_SZ    13' 'DoubleClickSpeed    REG_SZ    640' \
   'SwapMouseButtons    REG_SZ    1'; do
   check "among them ${line%% *}" grep -qx "    $line" <<<"$(mouse_values)"
+done
+
+# The pages, clicked through as a user does. The check box decides the Run
+# value, also over an earlier install; the pictures are the density's own, at
+# their own size, and the product's (the skin's background), not the stock ones.
+INSTALLER_TITLE="KV-3050P Setup $KV_VERSION"
+BACKGROUND='srgb(23,26,32)'
+controls() { probe controls "$INSTALLER_TITLE"; }
+# The line of the control with this text, or with this id.
+control() { controls | awk -F'|' -v text="$1" '$2 == text'; }
+control_id() { controls | awk -F'|' -v id="$1" '$3 == id'; }
+rect_of() { cut -d'|' -f5 <<<"$1"; }
+shows() { [ -n "$(control "$1")" ]; }
+installer_gone() { [ -z "$(controls)" ]; }
+is_checked() { equals "$(control "$1" | cut -d'|' -f4)" "$2"; }
+click_control() {
+  local x y w h
+  read -r x y w h < <(rect_of "$(control "$1")")
+  [ -n "${h:-}" ] && xdotool mousemove $((x + 8)) $((y + h / 2)) sleep 0.3 click 1 sleep 0.5
+}
+# 96-dpi picture pixels at the density, rounded as the generator rounds them.
+at_dpi() { echo $((($1 * dpi * 2 + 96) / 192)); }
+pixel() { convert "$SHOT" -format "%[pixel:p{$1,$2}]" info:; }
+set_density() {
+  stop_wine
+  wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  stop_wine
+}
+# The picture control of that id: its width, and its corner pixel (3 pixels in
+# from the corner named) in a new screenshot.
+picture_check() {
+  local what="$1" id="$2" corner="$3" width="$4" x y w h
+  read -r x y w h < <(rect_of "$(control_id "$id")")
+  check "$dpi dpi: the $what picture is the density's, $width pixels wide" equals "${w:-}" "$width"
+  SHOT="$KV_REPORTS/installer_e2e_${what}_$dpi.png"
+  import -window root "$SHOT"
+  [ "$corner" = right ] && x=$((x + w - 4)) || x=$((x + 3))
+  check "$dpi dpi: the $what picture is in the product's colours" equals "$(pixel "$x" $((y + 3)))" "$BACKGROUND"
+}
+
+mkdir -p "$KV_REPORTS"
+for run in "96 on" "144 off"; do
+  read -r dpi choice <<<"$run"
+  echo "-- $dpi dpi, start at sign-in $choice"
+  set_density "$dpi"
+  wine_run "$KV_INSTALLER_FILE" >/dev/null 2>&1 &
+  check "$dpi dpi: the installer opens on its options page" eventually 30 shows "Start at sign-in"
+  check "$dpi dpi: Start at sign-in is a check box, on" is_checked "Start at sign-in" 1
+  check "$dpi dpi: in no components list" test -z "$(controls | grep '^SysTreeView32|')"
+  picture_check header 1046 right "$(at_dpi 150)"
+  if [ "$choice" = off ]; then
+    click_control "Start at sign-in"
+    check "$dpi dpi: a click turns it off" is_checked "Start at sign-in" 0
+  fi
+  click_control "&Install"
+  check "$dpi dpi: Install leads to the last page" eventually 60 shows "Click Finish to close the installer."
+  picture_check wizard 1200 left "$(at_dpi 164)"
+  click_control "Start now"
+  check "$dpi dpi: Start now can be turned off" is_checked "Start now" 0
+  click_control "&Finish"
+  check "$dpi dpi: Finish closes the installer" eventually 30 installer_gone
+  check "$dpi dpi: the program is installed" cmp -s "$install_dir_unix/KV3050PSetup.exe" "$KV_SHIPPED_PROGRAM"
+  if [ "$choice" = on ]; then
+    check "$dpi dpi: the box left on writes the Run value" \
+      equals "$(reg_data "$RUN_KEY" 'KV-3050P Setup')" "\"$program\" -TRAY"
+  else
+    check "$dpi dpi: the box turned off removes the earlier install's Run value" \
+      reg_missing "$RUN_KEY" 'KV-3050P Setup'
+  fi
+  check "$dpi dpi: and nothing was started" none_running
 done
 
 finish

@@ -1,4 +1,5 @@
-// The generator's parts: each returns its files by name under src/ui/assets.
+// The generator's parts: each returns its files by name, under src/ui/assets
+// for the program's pictures and under installer/art for the installer's.
 #pragma once
 
 #include <map>
@@ -14,5 +15,7 @@ using Files = std::map<std::string, Bytes>;
 Files SkinAssets();
 // Application icon and hand cursor.
 Files IconAssets();
+// The installer's header and wizard pictures at each density.
+Files InstallerAssets();
 
 }  // namespace assetgen

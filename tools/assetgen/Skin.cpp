@@ -184,6 +184,14 @@ void Badge(Painter& p, double cx, double cy, int number, bool active) {
            std::to_string(number), kSlot, Align::Center);
 }
 
+// The maker's mark, a crescent with a dot, in the 30 x 30 box from (x0, y0).
+void Mark(Painter& p, int x0, int y0) {
+  const double cx = x0 + 14.5, cy = y0 + 14.5;
+  p.FillShape(x0, y0, x0 + 30, y0 + 30, kAccent,
+              Minus(Ellipse(cx, cy, 12, 12), Ellipse(cx + 4.5, cy - 3.5, 9, 9)));
+  p.FillShape(x0, y0, x0 + 30, y0 + 30, kText, Ellipse(cx + 5, cy - 4, 3, 3));
+}
+
 // The window's title bar area: the maker's logo and the product lettering.
 void Header(Painter& p) {
   // The logo lies inside the home-page button's picture, at least three
@@ -191,10 +199,7 @@ void Header(Painter& p) {
   // drawn two pixels further right, at the button's own left edge, and must
   // meet the background there without a seam.
   const Font& logo = p.fonts().logo;
-  const double cx = 54.5, cy = 38.5;
-  p.FillShape(40, 24, 70, 54, kAccent,
-              Minus(Ellipse(cx, cy, 12, 12), Ellipse(cx + 4.5, cy - 3.5, 9, 9)));
-  p.FillShape(40, 24, 70, 54, kText, Ellipse(cx + 5, cy - 4, 3, 3));
+  Mark(p, 40, 24);
   const double tracking = 1.0;
   const int logoWidth = logo.Measure("OMBRIX", p.S(tracking));
   const ua::PixelRect area = ua::SkinArea(ua::kButtonPictures[5], p.dpi());
@@ -246,9 +251,12 @@ void WindowButton(Canvas& c, int x, int y, int w, Glyph glyph, Face face) {
   }
 }
 
-// The mouse seen from above, its parts numbered as in the assignment list.
-void MousePicture(Painter& p) {
-  const double cx = 438, top = 96, bottom = 298;
+constexpr double kMouseX = 438;  // the mouse's axis
+
+// The mouse seen from above, all of it within (366, 94) to (510, 302).
+// Returns where the side buttons stand out, for the callouts.
+double Mouse(Painter& p) {
+  const double cx = kMouseX, top = 96, bottom = 298;
   const double cy = (top + bottom) / 2, b = (bottom - top) / 2;
   // A rounded body, a little narrower at the front.
   const auto widthAt = [=](double y) { return 58 + 8 * ((y - cy) / b); };
@@ -301,6 +309,13 @@ void MousePicture(Painter& p) {
   // The maker's mark on the palm.
   p.FillShape(static_cast<int>(cx) - 12, 240, static_cast<int>(cx) + 13, 266, kAccent,
               Minus(Ellipse(cx, 253, 9, 9), Ellipse(cx + 3.5, 250.5, 6.8, 6.8)));
+  return sideX;
+}
+
+// The mouse with its parts numbered as in the assignment list.
+void MousePicture(Painter& p) {
+  const double cx = kMouseX;
+  const double sideX = Mouse(p);
 
   // Numbers with leader lines to their parts.
   struct Callout {
@@ -544,7 +559,57 @@ void SkinSet(int dpi, Files& files) {
   }
 }
 
+// The installer's pictures for one density, in full colour as its pages load
+// them: the header at the right of the pages' white band (150 x 57 at 96 dpi)
+// and the tall picture at the left of the last page (164 x 314).
+void InstallerSet(int dpi, Files& files) {
+  const std::string suffix = dpi == 96 ? "" : "@" + std::to_string(dpi);
+  const auto fits = [&](const Painter& p, const Font& font, double x, std::string_view text,
+                        double right, const char* what) {
+    Require(p.S(x) + font.Measure(text) <= p.S(right),
+            std::string(what) + " too wide: " + std::to_string(font.Measure(text)));
+  };
+
+  Canvas header(ua::PixelsAt(150, dpi), ua::PixelsAt(57, dpi), kBackground);
+  Painter h(header, dpi);
+  Mark(h, 10, 13);
+  const Font& logo = h.fonts().logo;
+  h.Text(logo, 48, 27, "KV-3050P", kText);
+  h.Text(logo, 48, 45, "Setup", kAccent);
+  fits(h, logo, 48, "KV-3050P", 144, "header lettering");
+  files["header" + suffix + ".bmp"] = Bitmap24(header);
+
+  Canvas wizard(ua::PixelsAt(164, dpi), ua::PixelsAt(314, dpi), kBackground);
+  Painter w(wizard, dpi);
+  Mark(w, 14, 14);
+  w.Text(w.fonts().logo, 46, 34, "OMBRIX", kText, Align::Left, 1.0);
+  w.Fill(16, 56, 148, 57, kPanelEdge);
+  const int product = logo.Measure("KV-3050P ");
+  w.Text(logo, 16, 80, "KV-3050P ", kText);
+  DrawText(wizard, logo, w.S(16) + product, w.Px(80), "Setup", kAccent);
+  fits(w, logo, 16, "KV-3050P Setup", 156, "wizard lettering");
+  w.Text(w.fonts().small, 16, 97, "Gaming mouse settings", kMuted);
+  fits(w, w.fonts().small, 16, "Gaming mouse settings", 156, "wizard subtitle");
+  // The mouse is drawn where the skin has it, then moved: the same shapes at
+  // the same pixel phase as in the window.
+  Canvas scratch(ua::SkinWidthAt(dpi), ua::SkinHeightAt(dpi), kBackground);
+  Painter m(scratch, dpi);
+  Mouse(m);
+  // Its tail runs off the bottom edge.
+  const int top = w.Px(108);
+  wizard.Paste(scratch.Crop(m.Px(366), m.Px(94), m.Px(510) - m.Px(366),
+                            std::min(m.Px(302) - m.Px(94), wizard.Height() - top)),
+               w.Px(10), top);
+  files["wizard" + suffix + ".bmp"] = Bitmap24(wizard);
+}
+
 }  // namespace
+
+Files InstallerAssets() {
+  Files files;
+  for (int dpi : ua::kDpis) InstallerSet(dpi, files);
+  return files;
+}
 
 Files SkinAssets() {
   Files files;

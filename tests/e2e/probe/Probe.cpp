@@ -33,6 +33,13 @@
 //                                (ClipCursor) while it is active
 //   probe children               the class and text of each child window of the
 //                                program's window, one "class|text" a line
+//   probe controls TITLE         each visible control, at any depth, of the
+//                                visible top-level window whose title begins
+//                                with TITLE (an installer's pages, whose title
+//                                changes a little from page to page):
+//                                "class|text|id|checked|left top width height",
+//                                checked 1 or 0 for a check box, - otherwise,
+//                                the rectangle on the screen
 //   probe accessible             what assistive technology gets from each child
 //                                window of the program's window
 //                                (AccessibleObjectFromWindow, OBJID_CLIENT):
@@ -195,6 +202,53 @@ int Children() {
   HWND window = MainWindow();
   if (window == nullptr) return 1;
   EnumChildWindows(window, ListClassAndText, 0);
+  return 0;
+}
+
+BOOL CALLBACK ListControl(HWND window, LPARAM) {
+  if (!IsWindowVisible(window)) return TRUE;
+  char className[128] = "";
+  char text[512] = "";
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, text, sizeof text);
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  const LONG kind = style & BS_TYPEMASK;
+  const bool checkBox =
+      _stricmp(className, "Button") == 0 && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX);
+  char checked[4] = "-";
+  if (checkBox) {
+    std::snprintf(checked, sizeof checked, "%d",
+                  SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+  }
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  std::printf("%s|%s|%d|%s|%ld %ld %ld %ld\n", className, text, GetDlgCtrlID(window), checked,
+              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  return TRUE;
+}
+
+struct TitleSearch {
+  const char* prefix;
+  HWND found;
+};
+
+BOOL CALLBACK FindByTitlePrefix(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<TitleSearch*>(context);
+  char title[256] = "";
+  GetWindowTextA(window, title, sizeof title);
+  if (!IsWindowVisible(window) ||
+      std::strncmp(title, search->prefix, std::strlen(search->prefix)) != 0) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+int Controls(const char* titlePrefix) {
+  TitleSearch search{titlePrefix, nullptr};
+  EnumWindows(FindByTitlePrefix, reinterpret_cast<LPARAM>(&search));
+  if (search.found == nullptr) return 1;
+  EnumChildWindows(search.found, ListControl, 0);
   return 0;
 }
 
@@ -519,6 +573,7 @@ int main(int argc, char** argv) {
   if (command == "menus") return EnumWindows(ListMenu, 0) ? 0 : 1;
   if (command == "toplevel") return EnumWindows(ListClassAndText, 1) ? 0 : 1;
   if (command == "children") return Children();
+  if (command == "controls" && argc > 2) return Controls(argv[2]);
   if (command == "accessible") return Accessible(nullptr);
   if (command == "press" && argc > 2) return Accessible(argv[2]);
   if (command == "cursor") return Cursor();
@@ -533,7 +588,7 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: probe params|set-dblclick N|set-wheel N|set-speed N|swap 0|1|"
                "windows TITLE|answer TITLE ID|post MSG W L|move X Y|foreground|workareas|menus|"
-               "toplevel|children|cursor|"
+               "toplevel|children|controls TITLE|cursor|"
                "watch SECONDS [KIND]|processes NAME|pids NAME|shortcut FILE|run COMMANDLINE|"
                "wait PID SECONDS\n");
   return 2;
