@@ -1,5 +1,5 @@
 // Writers of the file formats the program loads: uncompressed bottom-up BMP,
-// 16-colour ICO and CUR, and PNG (through libpng) for the larger pictures.
+// ICO and CUR of 16-colour and 32-bit images, and PNG (through libpng) for the larger pictures.
 #pragma once
 
 #include <array>
@@ -36,7 +36,22 @@ struct IconImage {
   int hotspotY = 0;
 };
 
-Bytes IconFile(const std::vector<IconImage>& images);
-Bytes CursorFile(const IconImage& image);
+// A 32-bit image with straight (not premultiplied) alpha: 0xAARRGGBB per
+// pixel, top row first.
+struct DeepImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;
+  int hotspotX = 0;  // cursors only
+  int hotspotY = 0;
+};
+
+// 8 bits per channel RGBA PNG.
+Bytes PngArgb(const DeepImage& image);
+
+// The 16-colour images first, then the 32-bit ones; a 32-bit image of 256
+// pixels or more is stored as a PNG, as the shell expects of large icons.
+Bytes IconFile(const std::vector<IconImage>& images, const std::vector<DeepImage>& deep = {});
+Bytes CursorFile(const IconImage& image, const std::vector<DeepImage>& deep = {});
 
 }  // namespace assetgen
