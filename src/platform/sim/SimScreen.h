@@ -10,6 +10,26 @@ class SimScreen final : public platform::Screen {
   int DpiX() override { return dpiX; }
   int DpiY() override { return dpiY; }
   void SetDpi(int dpi) override { dpiX = dpiY = dpi; }
+  // Windows' sizes at 96 dpi, scaled to the density as it scales them
+  // (MulDiv: rounded to nearest); 0 for metrics the sim does not know.
+  int GetSystemMetricsForDpi(int index, int dpi) override {
+    int at96 = 0;
+    switch (index) {
+      case win::SM_CXICON:
+      case win::SM_CYICON:
+      case win::SM_CXCURSOR:
+      case win::SM_CYCURSOR:
+        at96 = 32;
+        break;
+      case win::SM_CXSMICON:
+      case win::SM_CYSMICON:
+        at96 = 16;
+        break;
+      default:
+        return 0;
+    }
+    return (at96 * dpi + 48) / 96;
+  }
 
   int dpiX = 96;
   int dpiY = 96;
