@@ -254,9 +254,11 @@ Snapshot FreshStart(int dpi) {
 
 // The window's icons, the tray's and the hand over the scroll bars and the
 // buttons are loaded at the sizes this density asks for: Windows' 32 and 16
-// pixels scaled, so 40 and 20 at 120 dpi, 64 and 32 at 192.
+// pixel icons scaled, so 40 and 20 at 120 dpi, 64 and 32 at 192; the hand in
+// the cursor's sizes, 48 from 150 %, 64 from 187.5 %.
 TEST_P(Density, IconsAndTheHandAreLoadedAtTheSizesThisDensityAsksFor) {
   const int large = (32 * dpi() + 48) / 96, small = (16 * dpi() + 48) / 96;
+  const int cursor = dpi() >= 180 ? 64 : dpi() >= 144 ? 48 : 32;
   const auto expectLoad = [&](win::HICON handle, const char* resource, int size) {
     const sim::SimWindowing::ImageLoad* load = world_.windowing.LoadOf(handle);
     ASSERT_NE(load, nullptr) << resource;
@@ -267,11 +269,11 @@ TEST_P(Density, IconsAndTheHandAreLoadedAtTheSizesThisDensityAsksFor) {
   sim::SimFormWindow& window = *world_.windowing.Form(Main().form.hWnd());
   expectLoad(window.Icon(), "APPICON", large);
   expectLoad(window.SmallIcon(), "APPICON", small);
-  expectLoad(world_.windowing.Scroll(Main().scrSpeed.hWnd())->Cursor(), "HAND", large);
+  expectLoad(world_.windowing.Scroll(Main().scrSpeed.hWnd())->Cursor(), "HAND", cursor);
   const platform::PicturePtr hand = Main().btnOK.Button().MouseIcon();
   ASSERT_TRUE(platform::HasImage(hand));
-  expectLoad(hand->Handle(), "HAND", large);
-  EXPECT_EQ(hand->WidthPixels(), large);
+  expectLoad(hand->Handle(), "HAND", cursor);
+  EXPECT_EQ(hand->WidthPixels(), cursor);
 
   world_.desktop.Surface(Main().btnClose.hWnd())->Click();
   ASSERT_FALSE(world_.shell.notifyCalls.empty());
