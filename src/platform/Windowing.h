@@ -184,8 +184,6 @@ class CheckBoxWindow : public Window {
   [[nodiscard]] virtual bool GetCheck() const = 0;  // BM_GETCHECK
 };
 
-enum class IconSize { Large, Small };
-
 // GetMonitorInfoA: the monitor's rectangle and its work area (without the
 // taskbar and docked bars), in virtual-screen pixels.
 struct MonitorInfo {
@@ -241,12 +239,14 @@ class Windowing {
   [[nodiscard]] virtual int TrackPopupMenu(const std::vector<std::string>& items,
                                            const std::vector<bool>& checked, win::UINT flags,
                                            win::HWND owner) = 0;
-  // An icon resource of the program at the system's large (SM_CXICON) or small
-  // (SM_CXSMICON) icon size, the image of that size the resource holds
-  // rather than another one scaled; 0 when missing.
-  [[nodiscard]] virtual win::HICON LoadIconA(const std::string& resourceName, IconSize size) = 0;
-  // A cursor resource of the program; 0 when missing.
-  [[nodiscard]] virtual win::HCURSOR LoadCursorA(const std::string& resourceName) = 0;
+  // An icon or cursor resource of the program at width x height pixels: the
+  // image of that size the resource holds, else the nearest one scaled. Each
+  // call makes a new handle, the caller's to destroy (DestroyIcon), so a
+  // change of density can replace it; 0 when missing.
+  [[nodiscard]] virtual win::HICON LoadIconA(const std::string& resourceName, int width,
+                                             int height) = 0;
+  [[nodiscard]] virtual win::HCURSOR LoadCursorA(const std::string& resourceName, int width,
+                                                 int height) = 0;
   // The session-wide number of a named message, the same in every process.
   [[nodiscard]] virtual win::UINT RegisterWindowMessageA(const std::string& name) = 0;
 

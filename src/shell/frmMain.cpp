@@ -173,6 +173,7 @@ void frmMain::ShowWindow() {
     form.Show();
   }
   mod_Tray::RemoveTrayIcon();
+  trayIcon_.reset();
 }
 
 void frmMain::ProgramEnd() {
@@ -198,6 +199,7 @@ void frmMain::GoHomePage() {
 void frmMain::AddTrayIconToWindow() {
   // The notification area shows icons at the small size: its own image, not
   // the large one scaled down.
+  trayIcon_ = form.SmallIconPicture();
   mod_Tray::AddTrayIcon(form.hWnd(), form.SmallIcon(), RemappingPaused() ? kPausedTip : kAppTitle,
                         kTrayCallbackMessage);
 }

@@ -121,6 +121,10 @@ class frmMain {
   toolkit::LayoutNode layout_;
   std::string maskPictureValue_;
   std::unique_ptr<SettingsPanel> panel_;
+  // The icon the notification area was given, kept while it may show it: a
+  // density change gives the window new icons, and the old small one must
+  // outlive the shell's use of it.
+  platform::PicturePtr trayIcon_;
   bool ended_ = false;
   // After the form: it answers messages of the form's window.
   WakeUp wakeUp_{form, [this] { ShowWindow(); }};

@@ -3,6 +3,7 @@
 #include "platform/Screen.h"
 #include "platform/Services.h"
 #include "toolkit/Form.h"
+#include "toolkit/Pictures.h"
 #include "toolkit/Twips.h"
 
 namespace toolkit {
@@ -21,11 +22,10 @@ platform::ChildSpec Control::PlacementOf(const Form& parent, const LayoutNode& n
   return spec;
 }
 
-win::HCURSOR Control::CustomPointer(const LayoutNode& node) {
+platform::PicturePtr Control::CustomPointer(const LayoutNode& node) {
   constexpr std::int64_t kCustomPointer = 99;
-  const std::string icon = node.Text("MouseIcon");
-  if (node.Integer("MousePointer", 0) != kCustomPointer || icon.rfind("res:", 0) != 0) return 0;
-  return platform::Use<platform::Windowing>().LoadCursorA(icon.substr(4));
+  if (node.Integer("MousePointer", 0) != kCustomPointer) return nullptr;
+  return LoadLayoutPicture(node.Text("MouseIcon"));
 }
 
 }  // namespace toolkit

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/Picture.h"
 #include "platform/Windowing.h"
 #include "toolkit/Layout.h"
 
@@ -37,8 +38,8 @@ class Control {
     return PlacementOf(parent, node);
   }
   // The custom pointer of a layout block (MousePointer 99 with MouseIcon
-  // res:NAME), or 0 for the window's usual one.
-  static win::HCURSOR CustomPointer(const LayoutNode& node);
+  // res:NAME) at the screen's density, or null for the window's usual one.
+  static platform::PicturePtr CustomPointer(const LayoutNode& node);
   void Remember(const LayoutNode& node) { name_ = node.name; }
 
  private:

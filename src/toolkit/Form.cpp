@@ -71,19 +71,25 @@ void Form::Create(const LayoutNode& node) {
 void Form::LoadPictures() const {
   if (picturesLoaded_) return;
   picturesLoaded_ = true;
-  if (iconValue_.rfind("res:", 0) == 0) {
-    auto& windowing = platform::Use<platform::Windowing>();
-    icon_ = windowing.LoadIconA(iconValue_.substr(4), platform::IconSize::Large);
-    smallIcon_ = windowing.LoadIconA(iconValue_.substr(4), platform::IconSize::Small);
-    window_->SetIcon(icon_, smallIcon_);
-  }
+  LoadIcons();
   picture_ = LoadLayoutPicture(pictureValue_);
   if (platform::HasImage(picture_)) window_->SetBackgroundBitmap(picture_->Handle());
+}
+
+void Form::LoadIcons() const {
+  if (iconValue_.rfind("res:", 0) != 0) return;
+  platform::PicturePtr large = LoadIconPicture(iconValue_.substr(4), IconSize::Large);
+  platform::PicturePtr small = LoadIconPicture(iconValue_.substr(4), IconSize::Small);
+  // The window stops showing the old icons before they are destroyed.
+  window_->SetIcon(HandleOf(large), HandleOf(small));
+  icon_ = std::move(large);
+  smallIcon_ = std::move(small);
 }
 
 void Form::Relayout(const platform::PixelRect& rect) {
   window_->MoveWindow(rect);
   if (!picturesLoaded_) return;  // loaded at the new density when first asked for
+  LoadIcons();
   platform::PicturePtr next = LoadLayoutPicture(pictureValue_);
   window_->SetBackgroundBitmap(platform::HasImage(next) ? next->Handle() : 0);
   picture_ = std::move(next);

@@ -39,12 +39,15 @@ class Form {
   WindowState GetWindowState() const;
   void SetWindowState(WindowState state);
   // The window's icon, from the layout's "Icon = res:NAME", at the large and
-  // the small icon size; 0 for none.
+  // the small icon size of the screen's density; 0 for none.
   win::HICON Icon() const {
     LoadPictures();
-    return icon_;
+    return HandleOf(icon_);
   }
-  win::HICON SmallIcon() const {
+  win::HICON SmallIcon() const { return HandleOf(SmallIconPicture()); }
+  // The small icon itself, for whoever shows it beyond the window's life at
+  // this density (the notification area): it lives while anyone holds it.
+  const platform::PicturePtr& SmallIconPicture() const {
     LoadPictures();
     return smallIcon_;
   }
@@ -72,8 +75,8 @@ class Form {
   // its new dots per inch and the window rectangle the system suggests.
   std::function<void(int dpi, const platform::PixelRect& suggested)> DpiChanged;
 
-  // Takes the rectangle and the background picture drawn for the screen's
-  // density as it is now; the old picture goes once nothing shows it.
+  // Takes the rectangle, the background picture and the icons drawn for the
+  // screen's density as it is now; the old ones go once nothing shows them.
   void Relayout(const platform::PixelRect& rect);
 
   // Runs work from the message loop, after the message being handled now has
@@ -97,14 +100,18 @@ class Form {
   void RememberFocus();
   bool RestoreFocus();
   void LoadPictures() const;
+  void LoadIcons() const;
+  static win::HICON HandleOf(const platform::PicturePtr& picture) {
+    return picture ? picture->Handle() : 0;
+  }
 
   std::unique_ptr<platform::FormWindow> window_;
   std::string caption_;
   std::string iconValue_;
   std::string pictureValue_;
   mutable bool picturesLoaded_ = false;
-  mutable win::HICON icon_ = 0;
-  mutable win::HICON smallIcon_ = 0;
+  mutable platform::PicturePtr icon_;
+  mutable platform::PicturePtr smallIcon_;
   mutable platform::PicturePtr picture_;
   std::map<win::HWND, Control*> children_;
   std::map<win::UINT, std::function<win::LRESULT(win::WPARAM, win::LPARAM)>> handlers_;

@@ -109,6 +109,22 @@ bool DrawnPerDensity(const ua::Asset& asset) {
                      [&](const ua::Asset& a) { return a.file == asset.file; });
 }
 
+// An icon or cursor at the size the system draws it at the density, owned by
+// its picture: a density change loads another and the old one goes with the
+// last picture of it.
+platform::PicturePtr SizedImage(const std::string& resourceName, platform::PictureKind kind,
+                                int widthMetric, int heightMetric, int dpi) {
+  auto& screen = platform::Use<platform::Screen>();
+  auto& windowing = platform::Use<platform::Windowing>();
+  const int width = screen.GetSystemMetricsForDpi(widthMetric, dpi);
+  const int height = screen.GetSystemMetricsForDpi(heightMetric, dpi);
+  const win::HICON handle = kind == platform::PictureKind::Cursor
+                                ? windowing.LoadCursorA(resourceName, width, height)
+                                : windowing.LoadIconA(resourceName, width, height);
+  if (handle == 0) return platform::Picture::Empty();
+  return std::make_shared<platform::Picture>(kind, handle, width, height, true);
+}
+
 platform::PicturePtr MakePicture(const std::string& resourceName, int dpi) {
   const auto asset = std::find_if(ui::assets::kAll.begin(), ui::assets::kAll.end(),
                                   [&](const auto& a) { return resourceName == a.resource; });
@@ -117,18 +133,13 @@ platform::PicturePtr MakePicture(const std::string& resourceName, int dpi) {
     auto image = ImageAt(*asset, dpi);
     return image ? PictureOf(std::move(*image)) : platform::Picture::Empty();
   }
-  auto& windowing = platform::Use<platform::Windowing>();
   switch (asset->kind) {
-    case ui::assets::Kind::Cursor: {
-      const win::HCURSOR cursor = windowing.LoadCursorA(resourceName);
-      if (cursor == 0) return platform::Picture::Empty();
-      return platform::Picture::FromCursor(cursor, 32, 32, false);
-    }
-    case ui::assets::Kind::Icon: {
-      const win::HICON icon = windowing.LoadIconA(resourceName, platform::IconSize::Large);
-      if (icon == 0) return platform::Picture::Empty();
-      return std::make_shared<platform::Picture>(platform::PictureKind::Icon, icon, 32, 32, false);
-    }
+    case ui::assets::Kind::Cursor:
+      return SizedImage(resourceName, platform::PictureKind::Cursor, win::SM_CXCURSOR,
+                        win::SM_CYCURSOR, dpi);
+    case ui::assets::Kind::Icon:
+      return SizedImage(resourceName, platform::PictureKind::Icon, win::SM_CXICON, win::SM_CYICON,
+                        dpi);
     case ui::assets::Kind::Bitmap:
       break;
   }
@@ -159,6 +170,13 @@ platform::PicturePtr LoadPicture(const std::string& resourceName) {
   platform::PicturePtr picture = MakePicture(resourceName, dpi);
   made = Made{gdi, picture};
   return picture;
+}
+
+platform::PicturePtr LoadIconPicture(const std::string& resourceName, IconSize size) {
+  const bool small = size == IconSize::Small;
+  return SizedImage(
+      resourceName, platform::PictureKind::Icon, small ? win::SM_CXSMICON : win::SM_CXICON,
+      small ? win::SM_CYSMICON : win::SM_CYICON, platform::Use<platform::Screen>().DpiX());
 }
 
 platform::PicturePtr LoadLayoutPicture(const std::string& value) {

@@ -20,6 +20,12 @@ platform::PicturePtr PictureOf(ui::Image image);
 // picture in several states).
 platform::PicturePtr LoadPicture(const std::string& resourceName);
 
+// A window's icon at the large (SM_CXICON) or small (SM_CXSMICON) size of the
+// screen's density, the handle owned by the picture; an empty picture when
+// the program has no such icon.
+enum class IconSize { Large, Small };
+platform::PicturePtr LoadIconPicture(const std::string& resourceName, IconSize size);
+
 // LoadPicture of a layout value "res:NAME"; nothing (null) for any other value.
 platform::PicturePtr LoadLayoutPicture(const std::string& value);
 

@@ -53,13 +53,22 @@ void ScrollBar::Create(Form& parent, const LayoutNode& node) {
   value_ = range_.ValueAt(std::clamp(
       range_.PositionOf(static_cast<int>(node.Integer("Value", range_.min))), 0, range_.Span()));
   window_ = platform::Use<platform::Windowing>().CreateScrollBar(PlacementOf(parent, node));
-  window_->SetCursor(CustomPointer(node));
+  ShowPointer(node);
   ShowPosition();
   parent.Attach(*this);
 }
 
 void ScrollBar::Relayout(const Form& parent, const LayoutNode& node) {
   window_->MoveWindow(PlacementOf(parent, node).rect);
+  ShowPointer(node);
+}
+
+void ScrollBar::ShowPointer(const LayoutNode& node) {
+  platform::PicturePtr pointer = CustomPointer(node);
+  // The window takes the new cursor before the old one can be destroyed.
+  window_->SetCursor(pointer && pointer->Kind() == platform::PictureKind::Cursor ? pointer->Handle()
+                                                                                 : 0);
+  pointer_ = std::move(pointer);
 }
 
 win::HWND ScrollBar::hWnd() const { return window_ ? window_->Handle() : 0; }

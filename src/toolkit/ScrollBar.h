@@ -54,8 +54,12 @@ class ScrollBar final : public Control {
 
  private:
   void ShowPosition();
+  // The layout's custom pointer drawn for the screen's density.
+  void ShowPointer(const LayoutNode& node);
 
   Form* parent_ = nullptr;
+  // Before the window, so that the window goes first.
+  platform::PicturePtr pointer_;
   std::unique_ptr<platform::ScrollBarWindow> window_;
   ScrollRange range_;
   int value_ = 0;

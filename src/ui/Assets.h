@@ -35,6 +35,13 @@ inline constexpr Asset kHandCursor{"HAND", "hand.cur", Kind::Cursor, 4};
 inline constexpr int kHandHotspotX = 12;
 inline constexpr int kHandHotspotY = 1;
 
+// Besides the 16-colour 32 and 16 pixel images, the icon holds 32-bit images
+// with alpha at the sizes the shell asks for at 100 to 200 % (the small and
+// large icon sizes, the 256-pixel tile), and the cursor 48 and 64 pixel hands
+// beside its 16-colour 32 pixel one.
+inline constexpr std::array<int, 8> kIconSizes{16, 20, 24, 32, 40, 48, 64, 256};
+inline constexpr std::array<int, 3> kCursorSizes{32, 48, 64};
+
 inline constexpr Asset kMin{"BTNMIN", "btnMin.bmp", Kind::Bitmap, 16};
 inline constexpr Asset kMinDown{"BTNMIN_DOWN", "btnMin_down.bmp", Kind::Bitmap, 16};
 inline constexpr Asset kClose{"BTNCLOSE", "btnClose.bmp", Kind::Bitmap, 16};

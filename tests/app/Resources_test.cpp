@@ -103,9 +103,9 @@ TEST_F(Resources, TheIconIsTheFirstAndHasBothSizes) {
   EXPECT_EQ(groups.front(), ua::kAppIcon.resource);
   const auto group = Data(ua::kAppIcon.resource, MAKEINTRESOURCEA(14));
   ASSERT_GE(group.size(), 6u);
-  EXPECT_EQ(group[4] | (group[5] << 8), 2);  // image count
+  EXPECT_EQ(group[4] | (group[5] << 8), 2 + static_cast<int>(ua::kIconSizes.size()));
 
-  for (int size : {32, 16}) {
+  for (int size : ua::kIconSizes) {
     SCOPED_TRACE(size);
     auto* icon =
         static_cast<HICON>(LoadImageA(module_, ua::kAppIcon.resource, IMAGE_ICON, size, size, 0));
@@ -122,21 +122,27 @@ TEST_F(Resources, TheIconIsTheFirstAndHasBothSizes) {
   }
 }
 
+// The default size is the system's (32 at 96 dpi); each size the cursor holds
+// loads with its own hot spot at the fingertip.
 TEST_F(Resources, TheHandCursorHasItsHotSpotAtTheFingertip) {
-  auto* cursor =
-      static_cast<HCURSOR>(LoadImageA(module_, ua::kHandCursor.resource, IMAGE_CURSOR, 0, 0, 0));
-  ASSERT_NE(cursor, nullptr);
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(cursor, &info));
-  EXPECT_FALSE(info.fIcon);
-  EXPECT_EQ(info.xHotspot, static_cast<DWORD>(ua::kHandHotspotX));
-  EXPECT_EQ(info.yHotspot, static_cast<DWORD>(ua::kHandHotspotY));
-  BITMAP mask{};
-  GetObjectA(info.hbmMask, sizeof mask, &mask);
-  EXPECT_EQ(mask.bmWidth, 32);
-  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  DestroyCursor(cursor);
+  for (int size : {0, 32, 48, 64}) {
+    SCOPED_TRACE(size);
+    auto* cursor = static_cast<HCURSOR>(
+        LoadImageA(module_, ua::kHandCursor.resource, IMAGE_CURSOR, size, size, 0));
+    ASSERT_NE(cursor, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    EXPECT_FALSE(info.fIcon);
+    const int pixels = size == 0 ? 32 : size;
+    EXPECT_EQ(info.xHotspot, static_cast<DWORD>(ua::kHandHotspotX * pixels / 32));
+    EXPECT_EQ(info.yHotspot, static_cast<DWORD>(ua::kHandHotspotY * pixels / 32));
+    BITMAP mask{};
+    GetObjectA(info.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, pixels);
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyCursor(cursor);
+  }
 }
 
 // The sets for other densities are run-length bitmaps, byte for byte the

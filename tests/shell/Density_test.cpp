@@ -252,6 +252,34 @@ Snapshot FreshStart(int dpi) {
   return Take(world, main);
 }
 
+// The window's icons, the tray's and the hand over the scroll bars and the
+// buttons are loaded at the sizes this density asks for: Windows' 32 and 16
+// pixel icons scaled, so 40 and 20 at 120 dpi, 64 and 32 at 192; the hand in
+// the cursor's sizes, 48 from 150 %, 64 from 187.5 %.
+TEST_P(Density, IconsAndTheHandAreLoadedAtTheSizesThisDensityAsksFor) {
+  const int large = (32 * dpi() + 48) / 96, small = (16 * dpi() + 48) / 96;
+  const int cursor = dpi() >= 180 ? 64 : dpi() >= 144 ? 48 : 32;
+  const auto expectLoad = [&](win::HICON handle, const char* resource, int size) {
+    const sim::SimWindowing::ImageLoad* load = world_.windowing.LoadOf(handle);
+    ASSERT_NE(load, nullptr) << resource;
+    EXPECT_EQ(load->resource, resource);
+    EXPECT_EQ(load->width, size) << resource;
+    EXPECT_EQ(load->height, size) << resource;
+  };
+  sim::SimFormWindow& window = *world_.windowing.Form(Main().form.hWnd());
+  expectLoad(window.Icon(), "APPICON", large);
+  expectLoad(window.SmallIcon(), "APPICON", small);
+  expectLoad(world_.windowing.Scroll(Main().scrSpeed.hWnd())->Cursor(), "HAND", cursor);
+  const platform::PicturePtr hand = Main().btnOK.Button().MouseIcon();
+  ASSERT_TRUE(platform::HasImage(hand));
+  expectLoad(hand->Handle(), "HAND", cursor);
+  EXPECT_EQ(hand->WidthPixels(), cursor);
+
+  world_.desktop.Surface(Main().btnClose.hWnd())->Click();
+  ASSERT_FALSE(world_.shell.notifyCalls.empty());
+  expectLoad(world_.shell.notifyCalls.back().data.hIcon, "APPICON", small);
+}
+
 // The window dragged to a 144-dpi monitor and back: each time it is what a
 // start at that density makes, where the system put it, and the pictures and
 // regions of the density it left are all freed.
@@ -265,7 +293,7 @@ TEST(DensityChange, LaysTheWindowOutAgainAndLeavesNoGdiObjectBehind) {
     ASSERT_TRUE(main.Start());
     sim::SimFormWindow& window = *world.windowing.Form(main.form.hWnd());
     const int objects = world.gdi.LiveObjects(), bitmaps = world.gdi.LiveBitmaps();
-    const int dcs = world.gdi.LiveDCs();
+    const int dcs = world.gdi.LiveDCs(), icons = world.gdi.LiveIcons();
     const auto change = [&](int dpi, int left, int top) {
       win::RECT suggested{left, top, left + ui::assets::TwipsAt(9000, dpi),
                           top + ui::assets::TwipsAt(8220, dpi)};
@@ -279,13 +307,39 @@ TEST(DensityChange, LaysTheWindowOutAgainAndLeavesNoGdiObjectBehind) {
     expected.window.top = 40;
     ExpectSame(Take(world, main), expected);
     EXPECT_EQ(world.screen.DpiX(), other);
+    const sim::SimWindowing::ImageLoad* icon = world.windowing.LoadOf(window.Icon());
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->width, (32 * other + 48) / 96) << "the window's icon follows the density";
+    EXPECT_EQ(world.gdi.LiveIcons(), icons) << "the new icons and hands replace the old";
 
     change(96, 340, 238);
     ExpectSame(Take(world, main), at96);
     EXPECT_EQ(world.gdi.LiveObjects(), objects);
     EXPECT_EQ(world.gdi.LiveBitmaps(), bitmaps);
     EXPECT_EQ(world.gdi.LiveDCs(), dcs);
+    EXPECT_EQ(world.gdi.LiveIcons(), icons);
   }
+}
+
+// In the tray across a density change: the icon the shell was given lives
+// while the shell may show it, beside the window's new ones, and goes when the
+// window comes back.
+TEST(DensityChange, TheTrayKeepsItsIconUntilTheWindowComesBack) {
+  testing_support::SimWorld world;
+  frmMain main;
+  ASSERT_TRUE(main.Start());
+  sim::SimFormWindow& window = *world.windowing.Form(main.form.hWnd());
+  const int icons = world.gdi.LiveIcons();
+  world.desktop.Surface(main.btnClose.hWnd())->Click();
+  const win::HICON shown = world.shell.notifyCalls.back().data.hIcon;
+  win::RECT suggested{0, 0, ui::assets::TwipsAt(9000, 144), ui::assets::TwipsAt(8220, 144)};
+  (void)window.Send(win::WM_DPICHANGED, 144 | (144 << 16),
+                    reinterpret_cast<win::LPARAM>(&suggested));
+  EXPECT_NE(window.SmallIcon(), shown);
+  EXPECT_TRUE(world.gdi.LiveIcon(shown)) << "still the shell's";
+  (void)window.Send(win::WM_MOUSEMOVE, 1, 513);  // a left click on the icon
+  EXPECT_FALSE(world.gdi.LiveIcon(shown));
+  EXPECT_EQ(world.gdi.LiveIcons(), icons);
 }
 
 // Shown on a monitor whose density is not the system's (its scale changed

@@ -150,10 +150,12 @@ TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_FALSE(world_.windowing.Combo(Main().cmbRButton.hWnd())->UserChooses("Left Button"))
       << "the secondary button's box cannot be opened";
   EXPECT_EQ(world_.windowing.Combo(Main().cmbWButton.hWnd())->BackColor(), 0xE0E0E0u);
-  const win::HCURSOR hand = world_.windowing.LoadCursorA("HAND");
   for (const toolkit::ScrollBar* bar :
        {&Main().scrSpeed, &Main().scrClickSpeed, &Main().scrWheelScroll}) {
-    EXPECT_EQ(world_.windowing.Scroll(bar->hWnd())->Cursor(), hand) << bar->Name();
+    const auto* hand = world_.windowing.LoadOf(world_.windowing.Scroll(bar->hWnd())->Cursor());
+    ASSERT_NE(hand, nullptr) << bar->Name();
+    EXPECT_EQ(hand->resource, "HAND");
+    EXPECT_EQ(hand->width, 32) << "exactly the 32-pixel hand at 96 dpi";
   }
   EXPECT_EQ(world_.windowing.Combo(Main().cmbLButton.hWnd())->Cursor(), 0u);
 }

@@ -11,9 +11,13 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <span>
 #include <sstream>
 #include <string>
 
+#include <png.h>
+
+#include "assetgen/IconShapes.h"
 #include "support/PictureFiles.h"
 
 namespace {
@@ -266,17 +270,122 @@ TEST_F(Skin, PicturesMeetTheSkinAroundTheirControlWithoutASeam) {
   }
 }
 
-TEST(Icon, HoldsA32And16PixelImageIn16Colours) {
-  const testing_support::IconFile icon = testing_support::DecodeIconFile(Bytes(ua::kAppIcon));
-  EXPECT_EQ(icon.kind, testing_support::IconKind::Icon);
-  ASSERT_EQ(icon.images.size(), 2u);
+// One entry of an icon or cursor file's directory and the image it points at.
+struct Entry {
+  int width;  // as declared: 0 stands for 256
+  int height;
+  int colours;
+  int bitsOrHotspotY;  // bit count of an icon, hot spot row of a cursor
+  int hotspotX;
+  std::span<const std::uint8_t> data;
+};
+
+std::vector<Entry> Directory(const std::vector<std::uint8_t>& b) {
+  std::vector<Entry> entries;
+  const int count = b[4] | (b[5] << 8);
+  for (int i = 0; i < count; ++i) {
+    const std::size_t at = 6 + 16 * static_cast<std::size_t>(i);
+    const std::uint32_t size = Le32(b, at + 8), offset = Le32(b, at + 12);
+    if (offset + size > b.size()) throw ui::BitmapError("image beyond the end of the file");
+    entries.push_back({b[at], b[at + 1], b[at + 2], b[at + 6] | (b[at + 7] << 8),
+                       b[at + 4] | (b[at + 5] << 8),
+                       std::span<const std::uint8_t>(b).subspan(offset, size)});
+  }
+  return entries;
+}
+
+// A 32-bit image of an icon resource: its size, stored bit count, alpha per
+// pixel (top row first), and the AND mask where it has one (not in a PNG).
+struct Deep {
+  int width = 0;
+  int height = 0;
+  int bits = 0;
+  bool png = false;
+  std::vector<std::uint8_t> alpha;
+  std::vector<std::uint8_t> masked;
+  int Alpha(int x, int y) const { return alpha[static_cast<std::size_t>(y * width + x)]; }
+};
+
+Deep DecodeDeep(std::span<const std::uint8_t> data) {
+  Deep deep;
+  if (data.size() > 8 && data[0] == 0x89 && data[1] == 'P') {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, data.data(), data.size())) {
+      throw ui::BitmapError("unreadable PNG");
+    }
+    image.format = PNG_FORMAT_RGBA;
+    std::vector<std::uint8_t> rgba(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+      throw ui::BitmapError("unreadable PNG");
+    }
+    deep.width = static_cast<int>(image.width);
+    deep.height = static_cast<int>(image.height);
+    deep.bits = 32;
+    deep.png = true;
+    for (std::size_t i = 3; i < rgba.size(); i += 4) deep.alpha.push_back(rgba[i]);
+    return deep;
+  }
+  const ui::Image image = testing_support::DecodeIconImage(data);
+  const ui::DibLayout layout = ui::ReadDibHeader(data);
+  deep.width = image.width;
+  deep.height = image.height;
+  deep.bits = image.bitsPerPixel;
+  deep.masked = image.transparent;
+  if (deep.bits != 32) return deep;
+  for (int y = 0; y < deep.height; ++y) {
+    const std::size_t row = layout.bitsOffset + layout.stride * std::size_t(deep.height - 1 - y);
+    for (int x = 0; x < deep.width; ++x) deep.alpha.push_back(data[row + 4 * std::size_t(x) + 3]);
+  }
+  return deep;
+}
+
+// Alpha is the outline's coverage where that is whole: 0 wherever no part of
+// a pixel lies inside, opaque wherever all of it does; and the AND mask lets
+// the screen through exactly where alpha is 0. Answers the pixels that break it.
+template <class Outline>
+int PixelsOffTheOutline(const Deep& image, const Outline& outline) {
+  int off = 0;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      const int hits = assetgen::shapes::Coverage(x, y, outline);
+      const int alpha = image.Alpha(x, y);
+      const bool wrong =
+          (hits == 0 && alpha != 0) ||
+          (hits == assetgen::shapes::kSamples * assetgen::shapes::kSamples && alpha != 255) ||
+          (!image.masked.empty() &&
+           (image.masked[static_cast<std::size_t>(y * image.width + x)] != 0) != (alpha == 0));
+      if (wrong) ++off;
+    }
+  }
+  return off;
+}
+
+std::uint64_t Fnv1a(std::span<const std::uint8_t> bytes) {
+  std::uint64_t h = 0xcbf29ce484222325u;
+  for (std::uint8_t b : bytes) h = (h ^ b) * 0x100000001b3u;
+  return h;
+}
+
+// The 16-colour 32 and 16 pixel images come first, byte for byte as they
+// have always been (systems that take the first fitting image, and the
+// checksums pin them), then a 32-bit image for each size, drawn at that size.
+TEST(Icon, HoldsThe16ColourImagesThenA32BitImageOfEachSize) {
+  const std::vector<std::uint8_t> bytes = Bytes(ua::kAppIcon);
+  const std::vector<Entry> entries = Directory(bytes);
+  ASSERT_EQ(entries.size(), 2 + ua::kIconSizes.size());
   const std::set<std::uint32_t> vga = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                        0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
                                        0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  const std::array<std::uint64_t, 2> pinned{0xc09c417d91295bc4u, 0x0e9a63a7464c9ac3u};
   for (std::size_t i = 0; i < 2; ++i) {
-    const ui::Image& image = icon.images[i];
     const int size = i == 0 ? 32 : 16;
     SCOPED_TRACE(size);
+    EXPECT_EQ(entries[i].width, size);
+    EXPECT_EQ(entries[i].colours, 16);
+    EXPECT_EQ(entries[i].bitsOrHotspotY, 4);
+    EXPECT_EQ(Fnv1a(entries[i].data), pinned[i]);
+    const ui::Image image = testing_support::DecodeIconImage(entries[i].data);
     EXPECT_EQ(image.width, size);
     EXPECT_EQ(image.height, size);
     EXPECT_EQ(image.bitsPerPixel, 4);
@@ -286,26 +395,57 @@ TEST(Icon, HoldsA32And16PixelImageIn16Colours) {
     EXPECT_TRUE(image.IsTransparent(size - 1, size - 1));
     EXPECT_FALSE(image.IsTransparent(size / 2 - 2, size * 3 / 4));
   }
+  for (std::size_t i = 0; i < ua::kIconSizes.size(); ++i) {
+    const int size = ua::kIconSizes[i];
+    SCOPED_TRACE(size);
+    const Entry& entry = entries[2 + i];
+    EXPECT_EQ(entry.width == 0 ? 256 : entry.width, size);
+    EXPECT_EQ(entry.height == 0 ? 256 : entry.height, size);
+    EXPECT_EQ(entry.colours, 0);
+    EXPECT_EQ(entry.bitsOrHotspotY, 32);
+    const Deep image = DecodeDeep(entry.data);
+    EXPECT_EQ(image.width, size);
+    EXPECT_EQ(image.height, size);
+    EXPECT_EQ(image.bits, 32);
+    EXPECT_EQ(image.png, size == 256) << "PNG for the large tile only";
+    EXPECT_EQ(PixelsOffTheOutline(image, assetgen::shapes::Mouse(size)), 0);
+  }
 }
 
-TEST(Cursor, IsA32PixelHandWithItsHotSpotAtTheFingertip) {
-  const testing_support::IconFile cursor = testing_support::DecodeIconFile(Bytes(ua::kHandCursor));
-  EXPECT_EQ(cursor.kind, testing_support::IconKind::Cursor);
-  ASSERT_EQ(cursor.images.size(), 1u);
-  const ui::Image& hand = cursor.images[0];
-  EXPECT_EQ(hand.width, 32);
-  EXPECT_EQ(hand.height, 32);
-  EXPECT_EQ(hand.bitsPerPixel, 4);
-  EXPECT_EQ(hand.hotspotX, 12);
-  EXPECT_EQ(hand.hotspotY, 1);
-  // The fingertip: an opaque outline pixel with nothing above it.
-  EXPECT_FALSE(hand.IsTransparent(12, 1));
-  EXPECT_EQ(hand.At(12, 1), kBlack);
-  for (int x = 0; x < 32; ++x) EXPECT_TRUE(hand.IsTransparent(x, 0)) << "x " << x;
+// The 16-colour 32 pixel hand, then 32-bit hands for 150 and 200 %, each with
+// its hot spot at the fingertip: the first row that shows anything.
+TEST(Cursor, IsAHandAtEachSizeWithItsHotSpotAtTheFingertip) {
+  const std::vector<std::uint8_t> bytes = Bytes(ua::kHandCursor);
+  const std::vector<Entry> entries = Directory(bytes);
+  ASSERT_EQ(entries.size(), ua::kCursorSizes.size());
+  EXPECT_EQ(Fnv1a(entries[0].data), 0xb884dc672aa5207fu) << "the 32 pixel hand as it always was";
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const int size = ua::kCursorSizes[i];
+    SCOPED_TRACE(size);
+    const Entry& entry = entries[i];
+    EXPECT_EQ(entry.width, size);
+    EXPECT_EQ(entry.hotspotX, ua::kHandHotspotX * size / 32);
+    EXPECT_EQ(entry.bitsOrHotspotY, ua::kHandHotspotY * size / 32);
+    const ui::Image hand = testing_support::DecodeIconImage(entry.data);
+    EXPECT_EQ(hand.width, size);
+    EXPECT_EQ(hand.height, size);
+    EXPECT_EQ(hand.bitsPerPixel, i == 0 ? 4 : 32);
+    EXPECT_FALSE(hand.IsTransparent(entry.hotspotX, entry.bitsOrHotspotY)) << "the fingertip";
+    if (i == 0) {
+      EXPECT_EQ(hand.At(entry.hotspotX, entry.bitsOrHotspotY), kBlack);
+    }
+    for (int y = 0; y < entry.bitsOrHotspotY; ++y) {
+      for (int x = 0; x < size; ++x) EXPECT_TRUE(hand.IsTransparent(x, y)) << x << ", " << y;
+    }
+    if (i != 0) {
+      EXPECT_EQ(PixelsOffTheOutline(DecodeDeep(entry.data), assetgen::shapes::Hand(size)), 0);
+    }
+  }
 }
 
 // The resource script embeds every asset of the table under its name and
-// type, the icon first, and nothing else from the assets folder.
+// type, the icon first, each density's set of the pictures drawn per density
+// as bitmaps, and nothing else from the assets folder.
 TEST(ResourceScript, NamesEveryAssetOnceUnderItsTableName) {
   std::ifstream rc(std::filesystem::path(KV_SOURCE_DIR) / "src/app/KV3050PSetup.rc");
   ASSERT_TRUE(rc);
@@ -315,17 +455,24 @@ TEST(ResourceScript, NamesEveryAssetOnceUnderItsTableName) {
     std::smatch m;
     if (std::regex_match(text, m, line)) found.emplace_back(m[1], m[2], m[3]);
   }
-  ASSERT_EQ(found.size(), ua::kAll.size());
+  ASSERT_EQ(found.size(), ua::kAll.size() + ua::kScaled.size() * (ua::kDpis.size() - 1));
   EXPECT_EQ(std::get<0>(found.front()), ua::kAppIcon.resource);
-  for (const ua::Asset& asset : ua::kAll) {
-    SCOPED_TRACE(asset.resource);
-    const char* type = asset.kind == ua::Kind::Bitmap ? "BITMAP"
-                       : asset.kind == ua::Kind::Icon ? "ICON"
-                                                      : "CURSOR";
-    EXPECT_EQ(std::count(found.begin(), found.end(),
-                         std::tuple{std::string(asset.resource), std::string(type),
-                                    std::string(asset.file)}),
+  const auto once = [&](const std::string& resource, const char* type, const std::string& file) {
+    SCOPED_TRACE(resource);
+    EXPECT_EQ(std::count(found.begin(), found.end(), std::tuple{resource, std::string(type), file}),
               1);
+  };
+  for (const ua::Asset& asset : ua::kAll) {
+    once(asset.resource,
+         asset.kind == ua::Kind::Bitmap ? "BITMAP"
+         : asset.kind == ua::Kind::Icon ? "ICON"
+                                        : "CURSOR",
+         std::string(asset.file));
+  }
+  for (const ua::Asset& asset : ua::kScaled) {
+    for (int dpi : ua::kDpis) {
+      if (dpi != 96) once(ua::ResourceAt(asset, dpi), "BITMAP", ua::FileAt(asset, dpi));
+    }
   }
 }
 

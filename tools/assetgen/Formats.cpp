@@ -166,7 +166,11 @@ Bytes BitmapRle8(int width, int height, const std::vector<std::uint16_t>& pixels
   return out;
 }
 
-Bytes Png555(int width, int height, const std::vector<std::uint16_t>& pixels) {
+namespace {
+
+// Writes 8-bit rows of the given colour type, compressed as hard as zlib can.
+Bytes Png(int width, int height, int colourType, int channels,
+          const std::vector<std::uint8_t>& rows) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
   if (info == nullptr) {
@@ -174,18 +178,11 @@ Bytes Png555(int width, int height, const std::vector<std::uint16_t>& pixels) {
     throw std::runtime_error("libpng does not start");
   }
   Bytes out;
-  std::vector<std::uint8_t> rows(static_cast<std::size_t>(width) * 3 *
-                                 static_cast<std::size_t>(height));
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    const Color c = From555(pixels[i]);
-    rows[i * 3] = static_cast<std::uint8_t>(c.r);
-    rows[i * 3 + 1] = static_cast<std::uint8_t>(c.g);
-    rows[i * 3 + 2] = static_cast<std::uint8_t>(c.b);
-  }
   std::vector<png_bytep> rowPointers;
   for (int y = 0; y < height; ++y) {
-    rowPointers.push_back(rows.data() +
-                          static_cast<std::size_t>(y) * 3 * static_cast<std::size_t>(width));
+    rowPointers.push_back(const_cast<png_bytep>(rows.data()) +
+                          static_cast<std::size_t>(y) * static_cast<std::size_t>(channels) *
+                              static_cast<std::size_t>(width));
   }
   // libpng reports errors by longjmp; nothing here owns anything across it
   // but the write struct, which is destroyed on both paths.
@@ -202,12 +199,23 @@ Bytes Png555(int width, int height, const std::vector<std::uint16_t>& pixels) {
       nullptr);
   png_set_compression_level(png, 9);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   png_set_rows(png, info, rowPointers.data());
   png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
   png_destroy_write_struct(&png, &info);
   return out;
+}
+
+}  // namespace
+
+Bytes PngArgb(const DeepImage& image) {
+  std::vector<std::uint8_t> rows;
+  rows.reserve(image.argb.size() * 4);
+  for (std::uint32_t p : image.argb) {
+    for (int shift : {16, 8, 0, 24}) rows.push_back(static_cast<std::uint8_t>(p >> shift));
+  }
+  return Png(image.width, image.height, PNG_COLOR_TYPE_RGB_ALPHA, 4, rows);
 }
 
 Bytes Bitmap24(const Canvas& canvas) {
@@ -266,38 +274,92 @@ Bytes IconDib(const IconImage& image) {
   return out;
 }
 
-Bytes Directory(const std::vector<IconImage>& images, bool cursor) {
+// A 32-bit image as an icon resource holds it: info header of twice the
+// height, the BGRA rows, then an AND mask that is set exactly where alpha is
+// 0, for whatever draws the image without its alpha.
+Bytes DeepDib(const DeepImage& image) {
+  Bytes out;
+  const std::uint32_t maskStride = Stride(image.width, 1);
+  const auto rows = static_cast<std::uint32_t>(image.height);
+  InfoHeader(out, image.width, image.height * 2, 32, (Stride(image.width, 32) + maskStride) * rows,
+             0);
+  const auto at = [&](int x, int y) {
+    return image.argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                      static_cast<std::size_t>(x)];
+  };
+  for (int y = image.height - 1; y >= 0; --y) {
+    for (int x = 0; x < image.width; ++x) Put32(out, at(x, y));
+  }
+  for (int y = image.height - 1; y >= 0; --y) {
+    Bytes row(maskStride, 0);
+    for (int x = 0; x < image.width; ++x) {
+      if ((at(x, y) >> 24) == 0) {
+        row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+      }
+    }
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
+struct Entry {
+  int width;
+  int height;
+  int colours;  // 0 for more than 255
+  int bits;
+  int hotspotX;
+  int hotspotY;
+  Bytes data;
+};
+
+Bytes Directory(const std::vector<Entry>& entries, bool cursor) {
   Bytes out;
   Put16(out, 0);
   Put16(out, cursor ? 2 : 1);
-  Put16(out, static_cast<std::uint32_t>(images.size()));
-  std::vector<Bytes> dibs;
-  for (const IconImage& image : images) dibs.push_back(IconDib(image));
-  auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
-  for (std::size_t i = 0; i < images.size(); ++i) {
-    out.push_back(static_cast<std::uint8_t>(images[i].width));
-    out.push_back(static_cast<std::uint8_t>(images[i].height));
-    out.push_back(16);  // colours
+  Put16(out, static_cast<std::uint32_t>(entries.size()));
+  auto offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
+  for (const Entry& e : entries) {
+    // A size byte of 0 stands for 256.
+    out.push_back(static_cast<std::uint8_t>(e.width & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(e.height & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(e.colours));
     out.push_back(0);
     if (cursor) {
-      Put16(out, static_cast<std::uint32_t>(images[i].hotspotX));
-      Put16(out, static_cast<std::uint32_t>(images[i].hotspotY));
+      Put16(out, static_cast<std::uint32_t>(e.hotspotX));
+      Put16(out, static_cast<std::uint32_t>(e.hotspotY));
     } else {
       Put16(out, 1);  // planes
-      Put16(out, 4);  // bits per pixel
+      Put16(out, static_cast<std::uint32_t>(e.bits));
     }
-    Put32(out, static_cast<std::uint32_t>(dibs[i].size()));
+    Put32(out, static_cast<std::uint32_t>(e.data.size()));
     Put32(out, offset);
-    offset += static_cast<std::uint32_t>(dibs[i].size());
+    offset += static_cast<std::uint32_t>(e.data.size());
   }
-  for (const Bytes& dib : dibs) out.insert(out.end(), dib.begin(), dib.end());
+  for (const Entry& e : entries) out.insert(out.end(), e.data.begin(), e.data.end());
   return out;
+}
+
+std::vector<Entry> Entries(const std::vector<IconImage>& images,
+                           const std::vector<DeepImage>& deep) {
+  std::vector<Entry> entries;
+  for (const IconImage& i : images) {
+    entries.push_back({i.width, i.height, 16, 4, i.hotspotX, i.hotspotY, IconDib(i)});
+  }
+  for (const DeepImage& d : deep) {
+    entries.push_back({d.width, d.height, 0, 32, d.hotspotX, d.hotspotY,
+                       d.width >= 256 ? PngArgb(d) : DeepDib(d)});
+  }
+  return entries;
 }
 
 }  // namespace
 
-Bytes IconFile(const std::vector<IconImage>& images) { return Directory(images, false); }
+Bytes IconFile(const std::vector<IconImage>& images, const std::vector<DeepImage>& deep) {
+  return Directory(Entries(images, deep), false);
+}
 
-Bytes CursorFile(const IconImage& image) { return Directory({image}, true); }
+Bytes CursorFile(const IconImage& image, const std::vector<DeepImage>& deep) {
+  return Directory(Entries({image}, deep), true);
+}
 
 }  // namespace assetgen

@@ -1,6 +1,6 @@
 // Writers of the file formats the program loads: uncompressed bottom-up BMP,
-// run-length BMP for the larger pictures, 16-colour ICO and CUR, and PNG
-// (through libpng).
+// run-length BMP for the larger pictures, ICO and CUR of 16-colour and 32-bit
+// images, and PNG (through libpng) for the largest icon image.
 #pragma once
 
 #include <array>
@@ -24,10 +24,6 @@ Bytes Bitmap24(const Canvas& canvas);
 // The system and the program's own decoder read it without a codec.
 Bytes BitmapRle8(int width, int height, const std::vector<std::uint16_t>& pixels);
 
-// 8 bits per channel RGB PNG of 5-5-5 pixels, each channel widened as a
-// 16-bit bitmap shows it, top row first; compressed as hard as zlib can.
-Bytes Png555(int width, int height, const std::vector<std::uint16_t>& pixels);
-
 // The 16 colours of the standard VGA palette, in its order.
 inline constexpr std::array<std::uint32_t, 16> kVga = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
@@ -43,7 +39,22 @@ struct IconImage {
   int hotspotY = 0;
 };
 
-Bytes IconFile(const std::vector<IconImage>& images);
-Bytes CursorFile(const IconImage& image);
+// A 32-bit image with straight (not premultiplied) alpha: 0xAARRGGBB per
+// pixel, top row first.
+struct DeepImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;
+  int hotspotX = 0;  // cursors only
+  int hotspotY = 0;
+};
+
+// 8 bits per channel RGBA PNG.
+Bytes PngArgb(const DeepImage& image);
+
+// The 16-colour images first, then the 32-bit ones; a 32-bit image of 256
+// pixels or more is stored as a PNG, as the shell expects of large icons.
+Bytes IconFile(const std::vector<IconImage>& images, const std::vector<DeepImage>& deep = {});
+Bytes CursorFile(const IconImage& image, const std::vector<DeepImage>& deep = {});
 
 }  // namespace assetgen

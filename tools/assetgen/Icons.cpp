@@ -1,5 +1,8 @@
-// The application icon (a computer mouse, 32 x 32 and 16 x 16) and the hand
-// cursor, as 16-colour pixel art on the VGA palette.
+// The application icon (a computer mouse) and the hand cursor: 16-colour
+// pixel art on the VGA palette at 32 and 16 pixels, and 32-bit images with
+// alpha for the sizes higher densities ask for, each painted at its size from
+// the same outline.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -7,6 +10,8 @@
 #include <string_view>
 
 #include "Assets.h"
+#include "IconShapes.h"
+#include "Raster.h"
 #include "ui/Assets.h"
 
 namespace assetgen {
@@ -172,12 +177,100 @@ IconImage Hand() {
   return hand;
 }
 
+// The colours of a canvas painted over a black ground, with the coverage of
+// the outline as alpha; wholly transparent pixels are stored as 0.
+template <class Outline>
+DeepImage WithAlpha(const Canvas& canvas, const Outline& outline) {
+  DeepImage image;
+  image.width = canvas.Width();
+  image.height = canvas.Height();
+  const auto channel = [](double v) {
+    return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 255.0)));
+  };
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      const int hits = shapes::Coverage(x, y, outline);
+      const auto alpha = static_cast<std::uint32_t>(
+          std::lround(255.0 * hits / (shapes::kSamples * shapes::kSamples)));
+      const Color c = canvas.At(x, y);
+      image.argb.push_back(
+          alpha == 0 ? 0 : alpha << 24 | channel(c.r) << 16 | channel(c.g) << 8 | channel(c.b));
+    }
+  }
+  return image;
+}
+
+// The mouse of MouseIcon, smooth: the outline is the black ground showing
+// around the shrunk body, the right flank shaded, the buttons' seams, the
+// wheel and the cable.
+DeepImage DeepMouse(int size) {
+  const shapes::Mouse m(size);
+  const double line = std::max(1.0, 0.8 * m.s);
+  Canvas canvas(size, size, Hex(0x000000));
+  const auto body = [&](double x, double y) { return m.Body(x, y, line); };
+  canvas.FillShape(0, 0, size, size, Hex(0x808080), body);
+  // Lit where the body reaches two of its units further right.
+  const auto lit = [&](double x, double y) { return body(x, y) && body(x + 2 * m.s, y); };
+  canvas.FillShape(0, 0, size, size, Hex(0xFFFFFF),
+                   [&](double x, double y) { return x < m.cx && lit(x, y); });
+  canvas.FillShape(0, 0, size, size, Hex(0xC0C0C0),
+                   [&](double x, double y) { return x >= m.cx && lit(x, y); });
+  const double seam = m.top + 0.42 * (m.bottom - m.top);
+  const Color seamColour = size >= 32 ? Hex(0x000000) : Hex(0x808080);
+  canvas.FillShape(0, 0, size, size, seamColour, [&](double x, double y) {
+    return body(x, y) &&
+           (std::abs(y - seam) <= line / 2 || (y <= seam && std::abs(x - m.cx) <= line / 2));
+  });
+  // Small icons have room for the wheel's colour only, as the 16-pixel art.
+  const double wheelHalf = std::max(1.0, 1.5 * m.s);
+  const double wheelTop = m.top + 2.5 * m.s, wheelBottom = seam - 3 * m.s;
+  const bool rimmed = size >= 32;
+  if (rimmed) {
+    canvas.FillShape(
+        0, 0, size, size, Hex(0x000000),
+        RoundRect(m.cx - wheelHalf, wheelTop, m.cx + wheelHalf, wheelBottom, wheelHalf));
+  }
+  const double inner = rimmed ? wheelHalf - line : wheelHalf;
+  const double edge = rimmed ? line : 0;
+  canvas.FillShape(
+      0, 0, size, size, Hex(0x00FFFF),
+      RoundRect(m.cx - inner, wheelTop + edge, m.cx + inner, wheelBottom - edge, inner));
+  canvas.FillShape(0, 0, size, size, Hex(0x008080), [&](double x, double y) {
+    return RoundRect(m.cx - inner, wheelTop + edge, m.cx + inner, wheelBottom - edge, inner)(x,
+                                                                                             y) &&
+           y >= wheelBottom - edge - 1.5 * m.s;
+  });
+  return WithAlpha(canvas, m);
+}
+
+// The hand of Hand(), smooth, with its hot spot where the fingertip lands at
+// this size.
+DeepImage DeepHand(int size) {
+  const shapes::Hand hand(size);
+  const double line = std::max(1.0, hand.s);
+  Canvas canvas(size, size, Hex(0x000000));
+  const auto inner = [&](double x, double y) { return hand.Inside(x, y, line); };
+  canvas.FillShape(0, 0, size, size, Hex(0xC0C0C0), inner);
+  canvas.FillShape(0, 0, size, size, Hex(0xFFFFFF),
+                   [&](double x, double y) { return inner(x, y) && inner(x + line, y); });
+  DeepImage image = WithAlpha(canvas, hand);
+  image.hotspotX = ua::kHandHotspotX * size / 32;
+  image.hotspotY = ua::kHandHotspotY * size / 32;
+  return image;
+}
+
 }  // namespace
 
 Files IconAssets() {
   Files files;
-  files[std::string(ua::kAppIcon.file)] = IconFile({MouseIcon(32), MouseIcon(16)});
-  files[std::string(ua::kHandCursor.file)] = CursorFile(Hand());
+  std::vector<DeepImage> icons;
+  for (int size : ua::kIconSizes) icons.push_back(DeepMouse(size));
+  files[std::string(ua::kAppIcon.file)] = IconFile({MouseIcon(32), MouseIcon(16)}, icons);
+  std::vector<DeepImage> hands;
+  for (int size : ua::kCursorSizes) {
+    if (size != 32) hands.push_back(DeepHand(size));
+  }
+  files[std::string(ua::kHandCursor.file)] = CursorFile(Hand(), hands);
   return files;
 }
 

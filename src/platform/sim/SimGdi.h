@@ -92,6 +92,7 @@ class SimGdi final : public platform::Gdi {
   // Icons and cursors handed out by MakeIcon and not yet destroyed.
   win::HICON MakeIcon();
   int LiveIcons() const { return static_cast<int>(icons_.size()); }
+  bool LiveIcon(win::HICON icon) const { return icons_.count(icon) != 0; }
 
   struct EdgeCall {
     win::HDC dc;

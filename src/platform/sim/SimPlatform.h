@@ -40,6 +40,7 @@ struct SimPlatform {
       windowing.SystemPosts(window, message, 0, 0);
     };
     windowing.callingProcess = [this] { return process.processId; };
+    windowing.makeImage = [this] { return gdi.MakeIcon(); };
   }
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;

@@ -324,17 +324,34 @@ int SimWindowing::TrackPopupMenu(const std::vector<std::string>& items,
   return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
-win::HICON SimWindowing::LoadIconA(const std::string& resourceName, platform::IconSize size) {
-  const auto found = std::find(iconResources.begin(), iconResources.end(), resourceName);
-  if (found == iconResources.end()) return 0;
-  return 0x70000 + static_cast<win::HICON>(found - iconResources.begin()) * 8 +
-         (size == platform::IconSize::Small ? 4 : 0);
+namespace {
+
+win::HICON LoadImage(SimWindowing& windowing, const std::vector<std::string>& resources,
+                     const std::string& name, bool cursor, int width, int height) {
+  if (std::find(resources.begin(), resources.end(), name) == resources.end()) return 0;
+  if (width <= 0 || height <= 0) return 0;
+  const win::HICON handle =
+      windowing.makeImage ? windowing.makeImage()
+                          : 0x70000 + 4 * static_cast<win::HICON>(windowing.imageLoads.size());
+  windowing.imageLoads.push_back({name, cursor, width, height, handle});
+  return handle;
 }
 
-win::HCURSOR SimWindowing::LoadCursorA(const std::string& resourceName) {
-  const auto found = std::find(cursorResources.begin(), cursorResources.end(), resourceName);
-  if (found == cursorResources.end()) return 0;
-  return 0x80000 + static_cast<win::HCURSOR>(found - cursorResources.begin()) * 4;
+}  // namespace
+
+win::HICON SimWindowing::LoadIconA(const std::string& resourceName, int width, int height) {
+  return LoadImage(*this, iconResources, resourceName, false, width, height);
+}
+
+win::HCURSOR SimWindowing::LoadCursorA(const std::string& resourceName, int width, int height) {
+  return LoadImage(*this, cursorResources, resourceName, true, width, height);
+}
+
+const SimWindowing::ImageLoad* SimWindowing::LoadOf(win::HICON handle) const {
+  for (const ImageLoad& load : imageLoads) {
+    if (load.handle == handle) return &load;
+  }
+  return nullptr;
 }
 
 win::UINT SimWindowing::RegisterWindowMessageA(const std::string& name) {

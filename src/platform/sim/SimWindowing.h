@@ -230,8 +230,8 @@ class SimWindowing final : public platform::Windowing {
   std::function<win::HWND(win::HWND window)> parentOf;
   int TrackPopupMenu(const std::vector<std::string>& items, const std::vector<bool>& checked,
                      win::UINT flags, win::HWND owner) override;
-  win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
-  win::HCURSOR LoadCursorA(const std::string& resourceName) override;
+  win::HICON LoadIconA(const std::string& resourceName, int width, int height) override;
+  win::HCURSOR LoadCursorA(const std::string& resourceName, int width, int height) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
   win::HWND FindWindowExA(win::HWND after, const std::string& className) override;
   win::DWORD GetWindowThreadProcessId(win::HWND window, win::DWORD* processId) override;
@@ -305,10 +305,23 @@ class SimWindowing final : public platform::Windowing {
   std::vector<Popup> popups;
   std::deque<std::string> menuChoices;
 
-  // Icon resources the program has; LoadIconA hands out a handle for each
-  // and size.
+  // Icon and cursor resources the program has. Each load makes a new
+  // handle, from makeImage where the world counts them (its GDI's icons).
   std::vector<std::string> iconResources{"APPICON"};
   std::vector<std::string> cursorResources{"HAND"};
+  std::function<win::HICON()> makeImage;
+  // Every icon and cursor loaded, in order: what was asked for and the
+  // handle it gave.
+  struct ImageLoad {
+    std::string resource;
+    bool cursor;
+    int width;
+    int height;
+    win::HICON handle;
+  };
+  std::vector<ImageLoad> imageLoads;
+  // The load that made a handle; null for one no load made.
+  const ImageLoad* LoadOf(win::HICON handle) const;
 
   // Windows by handle, for tests to act on and inspect (null when absent or
   // of another kind).

@@ -17,6 +17,18 @@ int SystemDpi(int axis) {
 
 }  // namespace
 
+int Win32Screen::GetSystemMetricsForDpi(int index, int dpi) {
+  // Windows 10 1607 on; before it a process sees one density, the system's,
+  // and its metrics are for that one, so they are scaled from it.
+  using ForDpiFn = int(WINAPI*)(int, UINT);
+  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
+  if (forDpi != nullptr) {
+    if (const int value = forDpi(index, static_cast<UINT>(dpi)); value > 0) return value;
+  }
+  return ::MulDiv(::GetSystemMetrics(index), dpi, SystemDpi(LOGPIXELSY));
+}
+
 int Win32Screen::DpiX() { return dpi_ > 0 ? dpi_ : SystemDpi(LOGPIXELSX); }
 int Win32Screen::DpiY() { return dpi_ > 0 ? dpi_ : SystemDpi(LOGPIXELSY); }
 

@@ -11,6 +11,7 @@ class Win32Screen final : public platform::Screen {
   int DpiX() override;
   int DpiY() override;
   void SetDpi(int dpi) override { dpi_ = dpi; }
+  int GetSystemMetricsForDpi(int index, int dpi) override;
 
  private:
   int dpi_ = 0;  // none reported yet

@@ -391,18 +391,16 @@ int Win32Windowing::TrackPopupMenu(const std::vector<std::string>& items,
   return command - 1;
 }
 
-win::HICON Win32Windowing::LoadIconA(const std::string& resourceName, platform::IconSize size) {
-  const bool small = size == platform::IconSize::Small;
-  return reinterpret_cast<win::HICON>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_ICON,
-                   ::GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON),
-                   ::GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON), LR_SHARED));
+// Not LR_SHARED: a shared image is the first one loaded under the name,
+// whatever size is asked for later.
+win::HICON Win32Windowing::LoadIconA(const std::string& resourceName, int width, int height) {
+  return reinterpret_cast<win::HICON>(::LoadImageA(
+      ::GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_ICON, width, height, 0));
 }
 
-win::HCURSOR Win32Windowing::LoadCursorA(const std::string& resourceName) {
-  return reinterpret_cast<win::HCURSOR>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                     resourceName.c_str(), IMAGE_CURSOR, 0, 0,
-                                                     LR_DEFAULTSIZE | LR_SHARED));
+win::HCURSOR Win32Windowing::LoadCursorA(const std::string& resourceName, int width, int height) {
+  return reinterpret_cast<win::HCURSOR>(::LoadImageA(
+      ::GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_CURSOR, width, height, 0));
 }
 
 win::UINT Win32Windowing::RegisterWindowMessageA(const std::string& name) {

@@ -28,8 +28,8 @@ class Win32Windowing final : public platform::Windowing {
   bool IsChild(win::HWND parent, win::HWND window) override;
   int TrackPopupMenu(const std::vector<std::string>& items, const std::vector<bool>& checked,
                      win::UINT flags, win::HWND owner) override;
-  win::HICON LoadIconA(const std::string& resourceName, platform::IconSize size) override;
-  win::HCURSOR LoadCursorA(const std::string& resourceName) override;
+  win::HICON LoadIconA(const std::string& resourceName, int width, int height) override;
+  win::HCURSOR LoadCursorA(const std::string& resourceName, int width, int height) override;
   win::UINT RegisterWindowMessageA(const std::string& name) override;
   win::HWND FindWindowExA(win::HWND after, const std::string& className) override;
   win::DWORD GetWindowThreadProcessId(win::HWND window, win::DWORD* processId) override;
