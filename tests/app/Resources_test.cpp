@@ -41,6 +41,26 @@ class Resources : public ::testing::Test {
   static inline HMODULE module_ = nullptr;
 };
 
+// A bitmap's pixels read back through GDI, top row first, as colour
+// references (0x00BBGGRR); empty when GDI does not read them.
+std::vector<std::uint32_t> ReadBack(HBITMAP bitmap, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
+                                    static_cast<std::size_t>(height));
+  HDC dc = GetDC(nullptr);
+  const int rows =
+      GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, dc);
+  if (rows != height) return {};
+  for (std::uint32_t& c : pixels) c = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+  return pixels;
+}
+
 ui::Image ShippedBitmap(const ua::Asset& asset) {
   return testing_support::DecodeBitmapFile(testing_support::ReadFileBytes(
       std::filesystem::path(KV_SOURCE_DIR) / "src/ui/assets" / asset.file));
@@ -63,26 +83,14 @@ TEST_F(Resources, EveryBitmapLoadsByNameWithTheShippedPixels) {
     EXPECT_EQ(dib.dsBm.bmHeight, shipped.height);
     EXPECT_EQ(dib.dsBmih.biBitCount, asset.bitsPerPixel);
 
-    // Read back through GDI, top row first, and compare at 5 bits a channel
-    // (how GDI widens 5-bit channels is its own business).
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = shipped.width;
-    info.bmiHeader.biHeight = -shipped.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<std::uint32_t> bgrx(shipped.pixels.size());
-    HDC dc = GetDC(nullptr);
-    EXPECT_EQ(GetDIBits(dc, bitmap, 0, static_cast<UINT>(shipped.height), bgrx.data(), &info,
-                        DIB_RGB_COLORS),
-              shipped.height);
-    ReleaseDC(nullptr, dc);
+    // Compared at 5 bits a channel: how GDI widens 5-bit channels is its own
+    // business.
+    const std::vector<std::uint32_t> system = ReadBack(bitmap, shipped.width, shipped.height);
     DeleteObject(bitmap);
+    ASSERT_EQ(system.size(), shipped.pixels.size());
     int differing = 0;
-    for (std::size_t i = 0; i < bgrx.size(); ++i) {
-      const std::uint32_t c = bgrx[i];
-      const std::uint32_t asColorRef = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-      if ((asColorRef & 0xF8F8F8) != (shipped.pixels[i] & 0xF8F8F8)) ++differing;
+    for (std::size_t i = 0; i < system.size(); ++i) {
+      if ((system[i] & 0xF8F8F8) != (shipped.pixels[i] & 0xF8F8F8)) ++differing;
     }
     EXPECT_EQ(differing, 0);
   }
@@ -170,23 +178,11 @@ TEST_F(Resources, EveryDensitysSetIsABitmapTheSystemReadsAsTheProgramDoes) {
       auto* bitmap = static_cast<HBITMAP>(
           LoadImageA(module_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
       ASSERT_NE(bitmap, nullptr);
-      BITMAPINFO want{};
-      want.bmiHeader.biSize = sizeof want.bmiHeader;
-      want.bmiHeader.biWidth = image.width;
-      want.bmiHeader.biHeight = -image.height;
-      want.bmiHeader.biPlanes = 1;
-      want.bmiHeader.biBitCount = 32;
-      std::vector<std::uint32_t> system(image.pixels.size());
-      HDC screen = GetDC(nullptr);
-      const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(image.height), system.data(),
-                                 &want, DIB_RGB_COLORS);
-      ReleaseDC(nullptr, screen);
+      const std::vector<std::uint32_t> system = ReadBack(bitmap, image.width, image.height);
       DeleteObject(bitmap);
-      ASSERT_EQ(rows, image.height);
+      ASSERT_EQ(system.size(), image.pixels.size());
       for (std::size_t i = 0; i < system.size(); ++i) {
-        const std::uint32_t c = system[i] & 0xFFFFFF;  // 0x00RRGGBB
-        const std::uint32_t reference = ((c & 0xFF) << 16) | (c & 0xFF00) | (c >> 16);
-        ASSERT_EQ(reference, image.pixels[i])
+        ASSERT_EQ(system[i], image.pixels[i])
             << "pixel " << i % image.width << ", " << i / image.width;
       }
       decoded[std::string(asset.file)] = std::move(image);

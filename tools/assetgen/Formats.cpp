@@ -45,6 +45,16 @@ void InfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t image
   Put32(out, 0);
 }
 
+// "BM", the file's size, and where its bits start.
+void FileHeader(Bytes& out, std::uint32_t size, std::uint32_t bitsAt) {
+  out.reserve(size);
+  out.push_back('B');
+  out.push_back('M');
+  Put32(out, size);
+  Put32(out, 0);
+  Put32(out, bitsAt);
+}
+
 // File header, info header, the rows bottom-up, then zeros up to a multiple
 // of four bytes. The pixels start right after the info header: a resource
 // compiler drops the file header and a loader expects the bits there, so the
@@ -56,12 +66,7 @@ Bytes Bitmap(int width, int height, int bits, Row writeRow) {
   const std::uint32_t unpadded = kFileHeader + kInfoHeader + image;
   const std::uint32_t size = (unpadded + 3) / 4 * 4;
   Bytes out;
-  out.reserve(size);
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, size);
-  Put32(out, 0);
-  Put32(out, kFileHeader + kInfoHeader);
+  FileHeader(out, size, kFileHeader + kInfoHeader);
   InfoHeader(out, width, height, bits, image, 0);
   for (int y = height - 1; y >= 0; --y) {
     const std::size_t start = out.size();
@@ -146,12 +151,7 @@ Bytes BitmapRle8(int width, int height, const std::vector<std::uint16_t>& pixels
   const auto offset = kFileHeader + kInfoHeader + table;
   const std::uint32_t size = (offset + static_cast<std::uint32_t>(bits.size()) + 3) / 4 * 4;
   Bytes out;
-  out.reserve(size);
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, size);
-  Put32(out, 0);
-  Put32(out, offset);
+  FileHeader(out, size, offset);
   InfoHeader(out, width, height, 8, static_cast<std::uint32_t>(bits.size()),
              static_cast<std::uint32_t>(colours.size()), kBiRle8);
   for (const std::uint16_t c555 : colours) {
