@@ -21,10 +21,13 @@
 
 #include "remap/modHooking.h"
 #include "shell/frmMain.h"
+#include "support/sim/SideButtons.h"
 #include "support/sim/SimWorld.h"
 
 namespace {
 
+using testing_support::kX1;
+using testing_support::kX2;
 // The older hook counts what reaches it and answers negative codes with a
 // value of its own, so that a test can tell its answer came back.
 int olderCalls = 0;
@@ -34,9 +37,6 @@ win::LRESULT OlderHook(int nCode, win::WPARAM wParam, win::LPARAM lParam) {
   if (nCode < 0) return kOlderAnswer;
   return platform::Use<platform::Input>().CallNextHookEx(0, nCode, wParam, lParam);
 }
-
-constexpr win::DWORD kX1 = 0x10000;
-constexpr win::DWORD kX2 = 0x20000;
 
 struct Event {
   int nCode;

@@ -14,18 +14,19 @@
 #include "remap/clsMouseEvents.h"
 #include "remap/modHooking.h"
 #include "support/sim/ProgramFixture.h"
+#include "support/sim/SideButtons.h"
 
 namespace {
 
+using testing_support::kBackDown;
+using testing_support::kBackUp;
+using testing_support::kForwardDown;
+using testing_support::kForwardUp;
+using testing_support::kX1;
 using Clock = std::chrono::steady_clock;
 using sim::SimKey;
 using testing_support::ProgramTest;
 
-constexpr win::DWORD kX1 = 0x10000;
-const SimKey kBackDown{0xA6, 0xA6, 0, 0};
-const SimKey kBackUp{0xA6, 0xA6, win::KEYEVENTF_KEYUP, 0};
-const SimKey kForwardDown{0xA7, 0xA7, 0, 0};
-const SimKey kForwardUp{0xA7, 0xA7, win::KEYEVENTF_KEYUP, 0};
 constexpr win::UINT kBlockingMessage = win::WM_APP + 40;
 
 win::LRESULT PassOn(int nCode, win::WPARAM wParam, win::LPARAM lParam) {

@@ -15,20 +15,20 @@
 
 #include "remap/clsMouseEvents.h"
 #include "support/sim/ProgramFixture.h"
+#include "support/sim/SideButtons.h"
 
 namespace {
 
 using sim::SimKey;
 using sim::SimLaunch;
 using sim::SimMouseEvent;
+using testing_support::kBackDown;
+using testing_support::kBackUp;
+using testing_support::kForwardDown;
+using testing_support::kForwardUp;
+using testing_support::kX1;
+using testing_support::kX2;
 using testing_support::ProgramTest;
-
-constexpr win::DWORD kX1 = 0x10000;
-constexpr win::DWORD kX2 = 0x20000;
-const SimKey kBackDown{0xA6, 0xA6, 0, 0};
-const SimKey kBackUp{0xA6, 0xA6, win::KEYEVENTF_KEYUP, 0};
-const SimKey kForwardDown{0xA7, 0xA7, 0, 0};
-const SimKey kForwardUp{0xA7, 0xA7, win::KEYEVENTF_KEYUP, 0};
 
 // Another program's hook, installed before ours: it sees what ours passes on.
 std::vector<win::UINT> seenByOlderHook;
