@@ -255,10 +255,10 @@ Snapshot FreshStart(int dpi) {
 // The window's icons, the tray's and the hand over the scroll bars and the
 // buttons are loaded at the sizes this density asks for: Windows' 32 and 16
 // pixel icons scaled, so 40 and 20 at 120 dpi, 64 and 32 at 192; the hand in
-// the cursor's sizes, 48 from 150 %, 64 from 187.5 %.
+// the cursor's sizes, 48 from 150 %, 64 from 200 %.
 TEST_P(Density, IconsAndTheHandAreLoadedAtTheSizesThisDensityAsksFor) {
   const int large = (32 * dpi() + 48) / 96, small = (16 * dpi() + 48) / 96;
-  const int cursor = dpi() >= 180 ? 64 : dpi() >= 144 ? 48 : 32;
+  const int cursor = dpi() >= 192 ? 64 : dpi() >= 144 ? 48 : 32;
   const auto expectLoad = [&](win::HICON handle, const char* resource, int size) {
     const sim::SimWindowing::ImageLoad* load = world_.windowing.LoadOf(handle);
     ASSERT_NE(load, nullptr) << resource;

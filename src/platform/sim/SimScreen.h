@@ -11,14 +11,15 @@ class SimScreen final : public platform::Screen {
   int DpiY() override { return dpiY; }
   void SetDpi(int dpi) override { dpiX = dpiY = dpi; }
   // Windows' icon sizes at 96 dpi, scaled to the density (MulDiv: rounded
-  // to nearest); the cursor's in steps, 32 up to 143 dpi, 48 up to 179,
-  // then 64; 0 for metrics the sim does not know.
+  // to nearest); the cursor's in Windows' nominal steps, 32 below 144 dpi,
+  // 48 below 192, then 64 (Wine 8 gives 64 from 180); 0 for metrics the sim
+  // does not know.
   int GetSystemMetricsForDpi(int index, int dpi) override {
     int at96 = 0;
     switch (index) {
       case win::SM_CXCURSOR:
       case win::SM_CYCURSOR:
-        return dpi >= 180 ? 64 : dpi >= 144 ? 48 : 32;
+        return dpi >= 192 ? 64 : dpi >= 144 ? 48 : 32;
       case win::SM_CXICON:
       case win::SM_CYICON:
         at96 = 32;
