@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <iterator>
 
 namespace win32 {
 namespace {
@@ -45,15 +46,12 @@ void Win32Registry::Collect() {
 }
 
 void Win32Registry::Signalled(std::size_t index) {
-  if (index >= events_.size()) return;
-  for (const auto& [key, watch] : watches_) {
-    if (watch->event == events_[index]) {
-      // Posted, not sent: the window hears of it from its own loop, as of
-      // any other message, and re-arms from there.
-      (void)::PostMessageA(watch->window, watch->message, 0, 0);
-      return;
-    }
-  }
+  if (index >= watches_.size()) return;
+  // events_ lists the watches' events in the map's order.
+  const Watch& watch = *std::next(watches_.begin(), static_cast<std::ptrdiff_t>(index))->second;
+  // Posted, not sent: the window hears of it from its own loop, as of any
+  // other message, and re-arms from there.
+  (void)::PostMessageA(watch.window, watch.message, 0, 0);
 }
 
 win::LSTATUS Win32Registry::RegNotifyChangeKeyValue(win::HKEY key, win::DWORD filter,
