@@ -79,7 +79,7 @@ ui::Image DecodeIconImage(std::span<const std::uint8_t> bytes) {
   return image;
 }
 
-IconFile DecodeIconFile(std::span<const std::uint8_t> bytes) {
+IconDirectory ReadIconDirectory(std::span<const std::uint8_t> bytes) {
   if (Le(bytes, 0, 2, "icon directory") != 0) Fail("not an icon file: reserved word is not 0");
   const std::uint32_t type = Le(bytes, 2, 2, "icon directory");
   if (type != 1 && type != 2) {
@@ -90,19 +90,33 @@ IconFile DecodeIconFile(std::span<const std::uint8_t> bytes) {
   const std::size_t directoryEnd = kIconDirSize + count * kIconEntrySize;
   Need(bytes, 0, directoryEnd, "icon directory");
 
-  IconFile file;
-  file.kind = type == 1 ? IconKind::Icon : IconKind::Cursor;
+  IconDirectory directory;
+  directory.kind = type == 1 ? IconKind::Icon : IconKind::Cursor;
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t entry = kIconDirSize + i * kIconEntrySize;
-    const int width = bytes[entry];
-    const int height = bytes[entry + 1];
     const std::uint32_t size = Le(bytes, entry + 8, 4, "icon directory");
     const std::uint32_t offset = Le(bytes, entry + 12, 4, "icon directory");
     if (offset < directoryEnd) {
       Fail("icon image " + std::to_string(i) + " starts inside the directory");
     }
     Need(bytes, offset, size, "icon image");
-    ui::Image image = DecodeIconImage(bytes.subspan(offset, size));
+    directory.entries.push_back({bytes[entry], bytes[entry + 1], bytes[entry + 2],
+                                 static_cast<int>(Le(bytes, entry + 4, 2, "icon directory")),
+                                 static_cast<int>(Le(bytes, entry + 6, 2, "icon directory")),
+                                 bytes.subspan(offset, size)});
+  }
+  return directory;
+}
+
+IconFile DecodeIconFile(std::span<const std::uint8_t> bytes) {
+  const IconDirectory directory = ReadIconDirectory(bytes);
+  IconFile file;
+  file.kind = directory.kind;
+  for (std::size_t i = 0; i < directory.entries.size(); ++i) {
+    const IconEntry& entry = directory.entries[i];
+    const int width = entry.width;
+    const int height = entry.height;
+    ui::Image image = DecodeIconImage(entry.data);
     // A size byte of 0 stands for 256.
     if (image.width != (width == 0 ? 256 : width) || image.height != (height == 0 ? 256 : height)) {
       Fail("icon image " + std::to_string(i) + " is " + std::to_string(image.width) + " x " +
@@ -110,8 +124,8 @@ IconFile DecodeIconFile(std::span<const std::uint8_t> bytes) {
            " x " + std::to_string(height));
     }
     if (file.kind == IconKind::Cursor) {
-      image.hotspotX = static_cast<int>(Le(bytes, entry + 4, 2, "icon directory"));
-      image.hotspotY = static_cast<int>(Le(bytes, entry + 6, 2, "icon directory"));
+      image.hotspotX = entry.planesOrHotspotX;
+      image.hotspotY = entry.bitsOrHotspotY;
       if (image.hotspotX >= image.width || image.hotspotY >= image.height) {
         Fail("cursor hot spot (" + std::to_string(image.hotspotX) + ", " +
              std::to_string(image.hotspotY) + ") lies outside the image");

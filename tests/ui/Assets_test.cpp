@@ -270,30 +270,6 @@ TEST_F(Skin, PicturesMeetTheSkinAroundTheirControlWithoutASeam) {
   }
 }
 
-// One entry of an icon or cursor file's directory and the image it points at.
-struct Entry {
-  int width;  // as declared: 0 stands for 256
-  int height;
-  int colours;
-  int bitsOrHotspotY;  // bit count of an icon, hot spot row of a cursor
-  int hotspotX;
-  std::span<const std::uint8_t> data;
-};
-
-std::vector<Entry> Directory(const std::vector<std::uint8_t>& b) {
-  std::vector<Entry> entries;
-  const int count = b[4] | (b[5] << 8);
-  for (int i = 0; i < count; ++i) {
-    const std::size_t at = 6 + 16 * static_cast<std::size_t>(i);
-    const std::uint32_t size = Le32(b, at + 8), offset = Le32(b, at + 12);
-    if (offset + size > b.size()) throw ui::BitmapError("image beyond the end of the file");
-    entries.push_back({b[at], b[at + 1], b[at + 2], b[at + 6] | (b[at + 7] << 8),
-                       b[at + 4] | (b[at + 5] << 8),
-                       std::span<const std::uint8_t>(b).subspan(offset, size)});
-  }
-  return entries;
-}
-
 // A 32-bit image of an icon resource: its size, stored bit count, alpha per
 // pixel (top row first), and the AND mask where it has one (not in a PNG).
 struct Deep {
@@ -372,7 +348,8 @@ std::uint64_t Fnv1a(std::span<const std::uint8_t> bytes) {
 // checksums pin them), then a 32-bit image for each size, drawn at that size.
 TEST(Icon, HoldsThe16ColourImagesThenA32BitImageOfEachSize) {
   const std::vector<std::uint8_t> bytes = Bytes(ua::kAppIcon);
-  const std::vector<Entry> entries = Directory(bytes);
+  const std::vector<testing_support::IconEntry> entries =
+      testing_support::ReadIconDirectory(bytes).entries;
   ASSERT_EQ(entries.size(), 2 + ua::kIconSizes.size());
   const std::set<std::uint32_t> vga = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                        0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
@@ -398,7 +375,7 @@ TEST(Icon, HoldsThe16ColourImagesThenA32BitImageOfEachSize) {
   for (std::size_t i = 0; i < ua::kIconSizes.size(); ++i) {
     const int size = ua::kIconSizes[i];
     SCOPED_TRACE(size);
-    const Entry& entry = entries[2 + i];
+    const testing_support::IconEntry& entry = entries[2 + i];
     EXPECT_EQ(entry.width == 0 ? 256 : entry.width, size);
     EXPECT_EQ(entry.height == 0 ? 256 : entry.height, size);
     EXPECT_EQ(entry.colours, 0);
@@ -416,23 +393,25 @@ TEST(Icon, HoldsThe16ColourImagesThenA32BitImageOfEachSize) {
 // its hot spot at the fingertip: the first row that shows anything.
 TEST(Cursor, IsAHandAtEachSizeWithItsHotSpotAtTheFingertip) {
   const std::vector<std::uint8_t> bytes = Bytes(ua::kHandCursor);
-  const std::vector<Entry> entries = Directory(bytes);
+  const std::vector<testing_support::IconEntry> entries =
+      testing_support::ReadIconDirectory(bytes).entries;
   ASSERT_EQ(entries.size(), ua::kCursorSizes.size());
   EXPECT_EQ(Fnv1a(entries[0].data), 0xb884dc672aa5207fu) << "the 32 pixel hand as it always was";
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const int size = ua::kCursorSizes[i];
     SCOPED_TRACE(size);
-    const Entry& entry = entries[i];
+    const testing_support::IconEntry& entry = entries[i];
     EXPECT_EQ(entry.width, size);
-    EXPECT_EQ(entry.hotspotX, ua::kHandHotspotX * size / 32);
+    EXPECT_EQ(entry.planesOrHotspotX, ua::kHandHotspotX * size / 32);
     EXPECT_EQ(entry.bitsOrHotspotY, ua::kHandHotspotY * size / 32);
     const ui::Image hand = testing_support::DecodeIconImage(entry.data);
     EXPECT_EQ(hand.width, size);
     EXPECT_EQ(hand.height, size);
     EXPECT_EQ(hand.bitsPerPixel, i == 0 ? 4 : 32);
-    EXPECT_FALSE(hand.IsTransparent(entry.hotspotX, entry.bitsOrHotspotY)) << "the fingertip";
+    EXPECT_FALSE(hand.IsTransparent(entry.planesOrHotspotX, entry.bitsOrHotspotY))
+        << "the fingertip";
     if (i == 0) {
-      EXPECT_EQ(hand.At(entry.hotspotX, entry.bitsOrHotspotY), kBlack);
+      EXPECT_EQ(hand.At(entry.planesOrHotspotX, entry.bitsOrHotspotY), kBlack);
     }
     for (int y = 0; y < entry.bitsOrHotspotY; ++y) {
       for (int x = 0; x < size; ++x) EXPECT_TRUE(hand.IsTransparent(x, y)) << x << ", " << y;
