@@ -26,8 +26,7 @@
 
 namespace {
 
-using testing_support::kX1;
-using testing_support::kX2;
+using namespace testing_support::side_buttons;
 // The older hook counts what reaches it and answers negative codes with a
 // value of its own, so that a test can tell its answer came back.
 int olderCalls = 0;

@@ -18,11 +18,7 @@
 
 namespace {
 
-using testing_support::kBackDown;
-using testing_support::kBackUp;
-using testing_support::kForwardDown;
-using testing_support::kForwardUp;
-using testing_support::kX1;
+using namespace testing_support::side_buttons;
 using Clock = std::chrono::steady_clock;
 using sim::SimKey;
 using testing_support::ProgramTest;

@@ -15,12 +15,7 @@ namespace {
 
 using sim::SimKey;
 using sim::SimMouseEvent;
-using testing_support::kBackDown;
-using testing_support::kBackUp;
-using testing_support::kForwardDown;
-using testing_support::kForwardUp;
-using testing_support::kX1;
-using testing_support::kX2;
+using namespace testing_support::side_buttons;
 
 constexpr win::DWORD kGame = 5001;
 constexpr win::DWORD kAdmin = 6000;

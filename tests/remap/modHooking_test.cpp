@@ -22,12 +22,7 @@ namespace {
 using sim::SimKey;
 using sim::SimLaunch;
 using sim::SimMouseEvent;
-using testing_support::kBackDown;
-using testing_support::kBackUp;
-using testing_support::kForwardDown;
-using testing_support::kForwardUp;
-using testing_support::kX1;
-using testing_support::kX2;
+using namespace testing_support::side_buttons;
 using testing_support::ProgramTest;
 
 // Another program's hook, installed before ours: it sees what ours passes on.
