@@ -232,13 +232,11 @@ DeepImage DeepMouse(int size) {
   }
   const double inner = rimmed ? wheelHalf - line : wheelHalf;
   const double edge = rimmed ? line : 0;
-  canvas.FillShape(
-      0, 0, size, size, Hex(0x00FFFF),
-      RoundRect(m.cx - inner, wheelTop + edge, m.cx + inner, wheelBottom - edge, inner));
+  const Shape wheel =
+      RoundRect(m.cx - inner, wheelTop + edge, m.cx + inner, wheelBottom - edge, inner);
+  canvas.FillShape(0, 0, size, size, Hex(0x00FFFF), wheel);
   canvas.FillShape(0, 0, size, size, Hex(0x008080), [&](double x, double y) {
-    return RoundRect(m.cx - inner, wheelTop + edge, m.cx + inner, wheelBottom - edge, inner)(x,
-                                                                                             y) &&
-           y >= wheelBottom - edge - 1.5 * m.s;
+    return wheel(x, y) && y >= wheelBottom - edge - 1.5 * m.s;
   });
   return WithAlpha(canvas, m);
 }
